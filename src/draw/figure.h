@@ -1,0 +1,40 @@
+#pragma once
+// The figure's drawing procedures. Each reads the FigureState directly and
+// takes nothing but the pen `iro`: 15 draws, 3 (the background colour) paints
+// the same elements over in cyan so that they vanish. The pen is passed by
+// reference and never changed.
+
+#include "draw/surface.h"
+#include "model/figure_state.h"
+
+#include <cstdint>
+#include <string_view>
+
+namespace godo {
+
+// The texts of the figure.
+inline constexpr std::u16string_view kGodoSentence = u"1辺とその両端の角がそれぞれ等しい｡ ";
+
+class Figure {
+public:
+    Figure(Surface& surface, FigureState& state) : g_(surface), s_(state) {}
+
+    // Clears the area and draws the whole figure: the base construction, Ｐ
+    // and Ｑ by the intersection rule, and every overlay that is switched on.
+    void zukei(const int16_t& iro);
+
+    // The overlays, in the order the redraw layers them.
+    void keturonzu(const int16_t& iro);  // marks of the chosen conclusion
+    void sankakuzu(const int16_t& iro);  // outlines of △ＡＰＭ and △ＢＱＭ
+    void henkakuzu(const int16_t& iro);  // the equal alternate and vertical angles
+    void kateizu(const int16_t& iro);    // ticks for ＡＭ＝ＢＭ, arrowheads for ｌ∥ｍ
+    void godozu(const int16_t& iro);     // the congruence condition below ｍ
+
+private:
+    void text(float x, float y, std::u16string_view t);
+
+    Surface& g_;
+    FigureState& s_;
+};
+
+} // namespace godo
