@@ -5,6 +5,7 @@ BUILD      ?= build
 BUILD_ASAN ?= build-asan
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
+PREFIX     ?= /usr/local
 
 .PHONY: run test deps build build-asan test-asan bench package install clean
 
@@ -32,6 +33,14 @@ test-asan: build-asan
 
 bench: deps build
 	./bench/run-benchmarks $(BUILD)
+
+# The Debian package $(BUILD)/godojoken_<version>_<arch>.deb.
+package: deps build
+	cd $(BUILD) && cpack -G DEB
+
+# Installs under PREFIX; DESTDIR=... stages the files elsewhere.
+install: deps build
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN)

@@ -25,6 +25,7 @@ private slots:
     void checked_sumsAtBounds();
     void checked_rounding_data();
     void checked_rounding();
+    void checked_toSingle();
 };
 
 void TestModel::reset_setsInitialValues()
@@ -165,6 +166,16 @@ void TestModel::checked_rounding()
         QVERIFY_THROWS_EXCEPTION(FloatingPointError, round16(x));
     else
         QCOMPARE(round16(x), result);
+}
+
+void TestModel::checked_toSingle()
+{
+    // Half twips reach the surface exactly; what single precision cannot hold
+    // is an error, not an infinite coordinate.
+    QCOMPARE(toSingle(4373.5), 4373.5f);
+    QCOMPARE(toSingle(-18564.0), -18564.0f);
+    QVERIFY_THROWS_EXCEPTION(FloatingPointError, toSingle(1e300));
+    QVERIFY_THROWS_EXCEPTION(FloatingPointError, toSingle(std::numeric_limits<double>::quiet_NaN()));
 }
 
 QTEST_APPLESS_MAIN(TestModel)

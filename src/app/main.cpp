@@ -47,6 +47,8 @@ int main(int, char** argv)
     char* args[] = {argv[0], nullptr};
     QApplication app(argc, args);
     qInstallMessageHandler(nullptr);
+    // Lets the desktop match the window to its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.godojoken"));
 
     godo::Form1 window;
     window.show();

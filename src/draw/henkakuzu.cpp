@@ -38,11 +38,11 @@ void Figure::henkakuzu(const int16_t& iro)
     double theta = s_.Px <= s_.Mx ? (alpha + beta) / 2.0 + kappa
                                   : kappa - (beta - alpha) / 2.0;
 
-    g_.circle(static_cast<float>(s_.Mx + 200.0 * std::cos(theta)),
-              static_cast<float>(s_.My + 200.0 * std::sin(theta)), 50, c);
+    g_.circle(toSingle(s_.Mx + 200.0 * std::cos(theta)), toSingle(s_.My + 200.0 * std::sin(theta)), 50,
+              c);
     theta = theta + toRadiansF(180, s_.dToR);
-    g_.circle(static_cast<float>(s_.Mx + 200.0 * std::cos(theta)),
-              static_cast<float>(s_.My + 200.0 * std::sin(theta)), 50, c);
+    g_.circle(toSingle(s_.Mx + 200.0 * std::cos(theta)), toSingle(s_.My + 200.0 * std::sin(theta)), 50,
+              c);
 }
 
 } // namespace godo

@@ -9,7 +9,7 @@ namespace {
 // between two x's on the same line, kept to the half twip.
 float apexX(int16_t a, int16_t b)
 {
-    return static_cast<float>(static_cast<double>(add16(a, b)) / 2.0 + 50.0);
+    return toSingle(static_cast<double>(add16(a, b)) / 2.0 + 50.0);
 }
 } // namespace
 

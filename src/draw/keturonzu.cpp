@@ -9,7 +9,7 @@ namespace godo {
 namespace {
 // Half of a checked 16-bit sum, kept to the half twip.
 double half(int16_t a, int16_t b) { return static_cast<double>(add16(a, b)) / 2.0; }
-float f(double v) { return static_cast<float>(v); }
+float f(double v) { return toSingle(v); }
 } // namespace
 
 void Figure::keturonzu(const int16_t& iro)

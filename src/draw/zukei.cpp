@@ -8,7 +8,7 @@ namespace godo {
 
 namespace {
 float f(int16_t v) { return static_cast<float>(v); }
-float f(double v) { return static_cast<float>(v); }
+float f(double v) { return toSingle(v); }
 } // namespace
 
 void Figure::text(float x, float y, std::u16string_view t)

@@ -44,4 +44,12 @@ double divide(double a, double b)
     return finite(a / b);
 }
 
+float toSingle(double x)
+{
+    const float single = static_cast<float>(finite(x));
+    if (!std::isfinite(single))
+        throw FloatingPointError();
+    return single;
+}
+
 } // namespace godo

@@ -35,4 +35,9 @@ double finite(double x);
 // a / b in double precision; a zero divisor is a floating-point error.
 double divide(double a, double b);
 
+// A coordinate on its way to the drawing surface, which takes 32-bit floats:
+// a value that is not finite, or too large for single precision, is a
+// floating-point error.
+float toSingle(double x);
+
 } // namespace godo

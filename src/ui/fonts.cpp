@@ -1,13 +1,30 @@
 #include "ui/fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace godo {
 
+namespace {
+
+// Asked for once: naming a face that is not installed makes Qt look up
+// fallbacks again for every font built from the list.
+const QStringList& families()
+{
+    static const QStringList list = [] {
+        const QString ms = QStringLiteral(u"ＭＳ Ｐゴシック");
+        const QString ipa = QStringLiteral("IPAPGothic");
+        return QFontDatabase::hasFamily(ms) ? QStringList{ms, ipa} : QStringList{ipa};
+    }();
+    return list;
+}
+
+} // namespace
+
 QFont japaneseFont(qreal points, bool bold)
 {
     QFont font;
-    font.setFamilies({QStringLiteral(u"ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")});
+    font.setFamilies(families());
     font.setPointSizeF(points);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     font.setItalic(false);

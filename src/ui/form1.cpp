@@ -78,7 +78,6 @@ void Form1::createControls()
     keturon->setCompleter(nullptr);
     keturon->addItems({texts::conclusionHeading(), texts::conclusionApBq(),
                        texts::conclusionPmQm(), texts::conclusionAngles()});
-    keturon->setAccessibleName(texts::conclusionHeading().trimmed());
     // Only a choice from the list is an event of the lesson. QComboBox itself
     // would turn Enter in the field, or leaving it, into a choice of the entry
     // whose text was typed: cut its line edit's editingFinished off, and keep
@@ -103,6 +102,10 @@ void Form1::createControls()
 
     Label1 = label(this, "Label1", texts::label1(), twipsRect(9120, 2160, 1935, 375));
     Label3 = label(this, "Label3", texts::label3(), twipsRect(9120, 1080, 1950, 270));
+    // Label1 names the list below it. On Linux a screen reader takes a combo
+    // box's name from its field, not from setAccessibleName, and finds the
+    // heading through this label relation instead.
+    Label1->setBuddy(keturon);
     // The bottom pixel of Label1 lies under the list.
     keturon->raise();
 

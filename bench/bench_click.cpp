@@ -1,0 +1,266 @@
+// What one click of the lesson costs: the erase pass (pen 3) and the draw
+// pass (pen 15) of the redraw, on the picture area's real Qt surface and on a
+// surface that draws nothing, which leaves the arithmetic of the figure alone.
+//
+// Arguments of the click benchmarks: the angle of ｎ in degrees, and the
+// overlays: 0 for the base figure, 1..3 for every overlay on with that
+// conclusion. BM_QtSurfaceOperation times the surface's operations one by one,
+// to show what a click's time is made of.
+
+#include "draw/figure.h"
+#include "draw/palette.h"
+#include "draw/qt_surface.h"
+#include "model/figure_state.h"
+#include "ui/fonts.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+
+#include <cstdint>
+#include <cstdlib>
+#include <functional>
+#include <string>
+
+namespace {
+
+using godo::Figure;
+using godo::FigureState;
+using godo::FillStyle;
+using godo::Rgb;
+
+// The inside of the picture area, in logical pixels.
+constexpr QSize kAreaSize(583, 495);
+
+// Takes every call and does nothing with it.
+class NullSurface final : public godo::Surface {
+public:
+    void setBackColor(Rgb) override {}
+    void setDrawWidth(int) override {}
+    void setFontSize(double) override {}
+    void clear() override {}
+    void setForeColor(Rgb) override {}
+    void setFillStyle(FillStyle) override {}
+    void setFillColor(Rgb) override {}
+    void setCurrentPoint(float, float) override {}
+    void line(float, float, float, float, Rgb) override {}
+    void lineTo(float, float, Rgb) override {}
+    void relativeLine(float, float, float, float, Rgb) override {}
+    void circle(float, float, float, Rgb) override {}
+    void printText(std::u16string_view) override {}
+    std::any image() const override { return {}; }
+    void setPicture(const std::any&) override {}
+};
+
+// Counts what one click asks of the surface, so that the timings can be read
+// per operation. Used once per benchmark, outside the timed loop.
+class CountingSurface final : public godo::Surface {
+public:
+    int lines = 0;
+    int circles = 0;
+    int filledCircles = 0;
+    int texts = 0;
+
+    void setBackColor(Rgb) override {}
+    void setDrawWidth(int) override {}
+    void setFontSize(double) override {}
+    void clear() override {}
+    void setForeColor(Rgb) override {}
+    void setFillStyle(FillStyle s) override { fill_ = s; }
+    void setFillColor(Rgb) override {}
+    void setCurrentPoint(float, float) override {}
+    void line(float, float, float, float, Rgb) override { ++lines; }
+    void lineTo(float, float, Rgb) override { ++lines; }
+    void relativeLine(float, float, float, float, Rgb) override { ++lines; }
+    void circle(float, float, float, Rgb) override
+    {
+        ++circles;
+        if (fill_ == FillStyle::Solid)
+            ++filledCircles;
+    }
+    void printText(std::u16string_view) override { ++texts; }
+    std::any image() const override { return {}; }
+    void setPicture(const std::any&) override {}
+
+private:
+    FillStyle fill_ = FillStyle::Transparent;
+};
+
+// The load step's surface settings.
+void applyLoadSettings(godo::Surface& surface)
+{
+    surface.setBackColor(godo::qbColor(godo::kBackground));
+    surface.setDrawWidth(3);
+    surface.setFontSize(15);
+}
+
+FigureState stateFor(const benchmark::State& bm)
+{
+    FigureState s;
+    s.reset();
+    s.kakudo = static_cast<int16_t>(bm.range(0));
+    const auto conclusion = static_cast<int16_t>(bm.range(1));
+    if (conclusion != 0) {
+        s.fKatei = 1;
+        s.fSankaku = 1;
+        s.fHenkaku = 1;
+        s.fGodo = 1;
+        s.nKeturon = conclusion;
+    }
+    return s;
+}
+
+// The two passes of a click. The state is left as it is between them, so
+// every iteration draws the same figure.
+void click(Figure& figure)
+{
+    int16_t iro = godo::kBackground;
+    figure.zukei(iro);
+    iro = godo::kBrightWhite;
+    figure.zukei(iro);
+}
+
+void addOperationCounts(benchmark::State& bm, const FigureState& initial)
+{
+    CountingSurface counter;
+    applyLoadSettings(counter);
+    FigureState s = initial;
+    Figure figure(counter, s);
+    click(figure);
+    bm.counters["lines"] = counter.lines;
+    bm.counters["circles"] = counter.circles;
+    bm.counters["filled"] = counter.filledCircles;
+    bm.counters["texts"] = counter.texts;
+}
+
+void setLabel(benchmark::State& bm)
+{
+    const auto conclusion = bm.range(1);
+    bm.SetLabel(conclusion == 0 ? "base figure"
+                                : "all overlays, conclusion " + std::to_string(conclusion));
+}
+
+void BM_ClickQtSurface(benchmark::State& bm)
+{
+    godo::QtSurface surface(kAreaSize, 1.0, godo::japaneseFont(15, false));
+    applyLoadSettings(surface);
+    FigureState s = stateFor(bm);
+    addOperationCounts(bm, s);
+    setLabel(bm);
+    Figure figure(surface, s);
+    click(figure); // the first use of the face fills Qt's glyph cache
+    for (auto _ : bm) {
+        click(figure);
+        benchmark::DoNotOptimize(surface.qimage().constBits());
+    }
+}
+
+void BM_ClickNullSurface(benchmark::State& bm)
+{
+    NullSurface surface;
+    applyLoadSettings(surface);
+    FigureState s = stateFor(bm);
+    addOperationCounts(bm, s);
+    setLabel(bm);
+    Figure figure(surface, s);
+    for (auto _ : bm) {
+        click(figure);
+        benchmark::DoNotOptimize(s.Px);
+        benchmark::DoNotOptimize(s.Qx);
+    }
+}
+
+void clickArguments(benchmark::internal::Benchmark* b)
+{
+    b->ArgNames({"kakudo", "overlays"});
+    for (const int angle : {35, 90, 145})
+        for (const int overlays : {0, 1, 2, 3})
+            b->Args({angle, overlays});
+    b->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
+}
+
+BENCHMARK(BM_ClickQtSurface)->Apply(clickArguments)->MinTime(0.2);
+BENCHMARK(BM_ClickNullSurface)->Apply(clickArguments)->MinTime(0.05);
+
+// One operation of the kinds a click is made of, with the figure's own
+// coordinates (twips) and colours at 35 degrees.
+struct Operation {
+    const char* name;
+    const char* label;
+    std::function<void(godo::QtSurface&)> run;
+};
+
+const Rgb kWhite = godo::qbColor(godo::kBrightWhite);
+const Rgb kRed = godo::qbColor(godo::kLightRed);
+
+const Operation kOperations[] = {
+    {"clear", "the whole area in the background colour", [](godo::QtSurface& g) { g.clear(); }},
+    {"line_n", "line n at 35 degrees, 12000 twips",
+     [](godo::QtSurface& g) { g.line(9415.98f, 7439.94f, -421.45f, 567.90f, kRed); }},
+    {"line_AB", "segment AB, 6403 twips diagonal",
+     [](godo::QtSurface& g) { g.line(7000, 2000, 2000, 6000, kWhite); }},
+    {"line_l", "line l, 8800 twips horizontal", [](godo::QtSurface& g) { g.line(0, 2000, 8800, 2000, kWhite); }},
+    {"tick", "relative line of 224 twips (hypothesis mark)",
+     [](godo::QtSurface& g) { g.relativeLine(6500, 2000, 200, -100, kWhite); }},
+    {"ring", "circle of radius 100 twips, not filled",
+     [](godo::QtSurface& g) {
+         g.setFillStyle(FillStyle::Transparent);
+         g.circle(3073, 3000, 100, kRed);
+     }},
+    {"dot", "circle of radius 50 twips, filled",
+     [](godo::QtSurface& g) {
+         g.setFillStyle(FillStyle::Solid);
+         g.setFillColor(kRed);
+         g.circle(7050, 2100, 50, kRed);
+     }},
+    {"text_char", "one character",
+     [](godo::QtSurface& g) {
+         g.setCurrentPoint(4600, 3850);
+         g.printText(u"Ｍ");
+     }},
+    {"text_sentence", "the congruence sentence, 19 characters",
+     [](godo::QtSurface& g) {
+         g.setCurrentPoint(600, 6400);
+         g.printText(godo::kGodoSentence);
+     }},
+};
+
+void BM_QtSurfaceOperation(benchmark::State& bm, const Operation& op)
+{
+    godo::QtSurface surface(kAreaSize, 1.0, godo::japaneseFont(15, false));
+    applyLoadSettings(surface);
+    surface.setForeColor(kWhite);
+    bm.SetLabel(op.label);
+    op.run(surface); // glyph cache and first-use costs stay out of the timing
+    for (auto _ : bm) {
+        op.run(surface);
+        benchmark::DoNotOptimize(surface.qimage().constBits());
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Fonts need a GUI application; no window is shown, so no display either.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qtArgc = 1;
+    char* qtArgv[] = {argv[0], nullptr};
+    QGuiApplication app(qtArgc, qtArgv);
+
+    for (const Operation& op : kOperations)
+        benchmark::RegisterBenchmark(("BM_QtSurfaceOperation/" + std::string(op.name)).c_str(),
+                                     BM_QtSurfaceOperation, op)
+            ->Repetitions(5)
+            ->ReportAggregatesOnly(true)
+            ->MinTime(0.05)
+            ->Unit(benchmark::kMicrosecond);
+
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return EXIT_FAILURE;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return EXIT_SUCCESS;
+}

@@ -1,0 +1,73 @@
+#include "x_server.h"
+
+#include <QDeadlineTimer>
+
+#include <stdexcept>
+
+#include <signal.h>
+#include <sys/prctl.h>
+
+namespace e2e {
+
+namespace {
+constexpr int kStartTimeoutMs = 10000;
+}
+
+XvfbServer::XvfbServer()
+{
+    if (!runtime_.isValid())
+        throw std::runtime_error("cannot create a runtime folder for the X server");
+
+    // -displayfd 1: the server picks a free display number itself and writes
+    // it to its standard output once it accepts clients, so tests running
+    // side by side never collide.
+    process_.setProgram(QStringLiteral("Xvfb"));
+    process_.setArguments({QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                           QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                           QStringLiteral("tcp")});
+    process_.setStandardErrorFile(QProcess::nullDevice());
+    // Should the test itself die, the server goes with it.
+    process_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    process_.start();
+    if (!process_.waitForStarted(kStartTimeoutMs))
+        throw std::runtime_error("cannot start Xvfb: " + process_.errorString().toStdString());
+
+    QByteArray out;
+    const QDeadlineTimer deadline(kStartTimeoutMs);
+    while (!out.contains('\n')) {
+        if (process_.state() != QProcess::Running || deadline.hasExpired())
+            throw std::runtime_error("Xvfb did not report a display number");
+        process_.waitForReadyRead(100);
+        out += process_.readAllStandardOutput();
+    }
+    bool ok = false;
+    const int number = out.trimmed().toInt(&ok);
+    if (!ok)
+        throw std::runtime_error("Xvfb reported no display number: " + out.toStdString());
+    display_ = QStringLiteral(":%1").arg(number);
+}
+
+XvfbServer::~XvfbServer()
+{
+    if (process_.state() == QProcess::NotRunning)
+        return;
+    process_.terminate();
+    if (!process_.waitForFinished(3000)) {
+        process_.kill();
+        process_.waitForFinished(3000);
+    }
+}
+
+QProcessEnvironment XvfbServer::clientEnvironment() const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "QT_SCALE_FACTOR", "QT_SCREEN_SCALE_FACTORS",
+                             "QT_AUTO_SCREEN_SCALE_FACTOR", "QT_ENABLE_HIGHDPI_SCALING", "QT_FONT_DPI",
+                             "QT_STYLE_OVERRIDE", "QT_QPA_PLATFORMTHEME"})
+        env.remove(QString::fromLatin1(name));
+    env.insert(QStringLiteral("DISPLAY"), display_);
+    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime_.path());
+    return env;
+}
+
+} // namespace e2e

@@ -1,0 +1,37 @@
+#pragma once
+// A private X server for driving the real program: Xvfb on a display number
+// it picks itself, with a runtime folder of its own. Stopped by the
+// destructor, also when a check has failed half-way.
+
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QTemporaryDir>
+
+namespace e2e {
+
+class XvfbServer {
+public:
+    // Starts the server (1024 × 768 × 24, no TCP) and waits until it accepts
+    // clients. Throws std::runtime_error when it cannot.
+    XvfbServer();
+    ~XvfbServer();
+
+    XvfbServer(const XvfbServer&) = delete;
+    XvfbServer& operator=(const XvfbServer&) = delete;
+
+    QString display() const { return display_; }
+
+    // What an X client started on this server sees: the caller's environment
+    // with DISPLAY pointing here and the private runtime folder, and without
+    // anything that would send Qt elsewhere (another platform, Wayland, a
+    // scale factor).
+    QProcessEnvironment clientEnvironment() const;
+
+private:
+    QTemporaryDir runtime_; // 0700, as Qt wants its XDG_RUNTIME_DIR
+    QProcess process_;
+    QString display_;
+};
+
+} // namespace e2e

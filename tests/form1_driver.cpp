@@ -1,0 +1,191 @@
+#include "form1_driver.h"
+
+#include "ui/gamen.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QImage>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+
+namespace godo::testing {
+
+const QStringList& controlNames()
+{
+    static const QStringList names = {"Command1", "keturon", "godo",   "henkaku", "sankaku",
+                                      "katei",    "owari",   "saisyo", "migi",    "hidari",
+                                      "gamen",    "Label1",  "Label3"};
+    return names;
+}
+
+Form1Driver::Form1Driver() : form_(std::make_unique<Form1>())
+{
+    form_->show();
+    if (!QTest::qWaitForWindowActive(form_.get()))
+        qWarning("the lesson window did not become active");
+}
+
+Form1Driver::~Form1Driver() { closeMessageBoxes(); }
+
+QWidget* Form1Driver::control(const QString& name) const
+{
+    auto* w = form_->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+    if (!w)
+        qWarning("no control named %s", qPrintable(name));
+    return w;
+}
+
+QPushButton* Form1Driver::button(const QString& name) const
+{
+    return qobject_cast<QPushButton*>(control(name));
+}
+
+QComboBox* Form1Driver::list() const { return qobject_cast<QComboBox*>(control("keturon")); }
+
+bool Form1Driver::click(const QString& name)
+{
+    QPushButton* b = button(name);
+    if (!b)
+        return false;
+    QTest::mouseClick(b, Qt::LeftButton);
+    return true;
+}
+
+bool Form1Driver::pickEntry(int entry)
+{
+    QComboBox* box = list();
+    if (!box || entry < 1 || entry > box->count())
+        return false;
+    box->showPopup();
+    QAbstractItemView* view = box->view();
+    if (!QTest::qWaitFor([view] { return view->isVisible(); })) {
+        qWarning("the list did not open");
+        return false;
+    }
+    const QRect r = view->visualRect(box->model()->index(entry - 1, 0));
+    QTest::mouseMove(view->viewport(), r.center());
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+    if (!QTest::qWaitFor([view] { return !view->isVisible(); })) {
+        qWarning("the list did not close after a click on entry %d", entry);
+        box->hidePopup();
+        return false;
+    }
+    return true;
+}
+
+bool Form1Driver::keyOnList(int key, Qt::KeyboardModifiers modifiers)
+{
+    QComboBox* box = list();
+    if (!box)
+        return false;
+    QTest::keyClick(box, Qt::Key(key), modifiers);
+    return true;
+}
+
+bool Form1Driver::typeIntoField(const QString& text)
+{
+    QComboBox* box = list();
+    if (!box)
+        return false;
+    box->setFocus(Qt::TabFocusReason);
+    if (!QTest::qWaitFor([box] { return box->hasFocus(); })) {
+        qWarning("the list did not take the keyboard focus");
+        return false;
+    }
+    box->lineEdit()->selectAll();
+    for (const QChar ch : text)
+        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QString(ch),
+                            Qt::NoModifier);
+    if (box->lineEdit()->text() != text) {
+        qWarning("the field shows %s after typing", qPrintable(box->lineEdit()->text()));
+        return false;
+    }
+    return true;
+}
+
+bool Form1Driver::keyOnFocus(int key, Qt::KeyboardModifiers modifiers)
+{
+    QWidget* w = QApplication::focusWidget();
+    if (!w) {
+        qWarning("nothing has the keyboard focus");
+        return false;
+    }
+    QTest::keyClick(w, Qt::Key(key), modifiers);
+    return true;
+}
+
+bool Form1Driver::run(const QStringList& steps)
+{
+    for (const QString& step : steps) {
+        QString action = step;
+        int times = 1;
+        if (const qsizetype star = step.indexOf('*'); star >= 0) {
+            action = step.left(star);
+            times = step.mid(star + 1).toInt();
+        }
+        for (int i = 0; i < times; ++i) {
+            bool ok = false;
+            if (action.startsWith("pick:"))
+                ok = pickEntry(action.mid(5).toInt());
+            else if (action == "down")
+                ok = keyOnList(Qt::Key_Down);
+            else if (action == "up")
+                ok = keyOnList(Qt::Key_Up);
+            else
+                ok = click(action);
+            if (!ok) {
+                qWarning("step %s failed", qPrintable(step));
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+QString Form1Driver::enabledFlags() const
+{
+    QString flags;
+    for (const char* name : kLessonControls) {
+        QWidget* w = control(QString::fromLatin1(name));
+        flags += w && w->isEnabled() ? '1' : '0';
+    }
+    return flags;
+}
+
+QString Form1Driver::focusedControl() const
+{
+    for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
+        if (w->parentWidget() == form_.get())
+            return w->objectName();
+    }
+    return {};
+}
+
+QImage Form1Driver::picture() const { return form_->picture().surface().qimage(); }
+
+QList<QMessageBox*> Form1Driver::messageBoxes() const
+{
+    return form_->findChildren<QMessageBox*>();
+}
+
+void Form1Driver::closeMessageBoxes()
+{
+    for (QMessageBox* box : messageBoxes()) {
+        box->close();
+        delete box;
+    }
+}
+
+QString describe(const FigureState& s)
+{
+    return QStringLiteral("M(%1,%2) A(%3,%4) B(%5,%6) Px %7 Qx %8 kakudo %9 dToR %10 "
+                          "fKatei %11 fSankaku %12 nKeturon %13 fHenkaku %14 fGodo %15")
+        .arg(s.Mx).arg(s.My).arg(s.Ax).arg(s.Yl).arg(s.Bx).arg(s.Ym).arg(s.Px).arg(s.Qx)
+        .arg(s.kakudo).arg(double(s.dToR), 0, 'g', 17)
+        .arg(s.fKatei).arg(s.fSankaku).arg(s.nKeturon).arg(s.fHenkaku).arg(s.fGodo);
+}
+
+} // namespace godo::testing

@@ -1,0 +1,119 @@
+// At 200 % scaling the figure is drawn at the screen's full resolution, not
+// drawn at half size and blown up.
+
+#include "draw/qt_surface.h"
+#include "ui/form1.h"
+#include "ui/gamen.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+
+using namespace godo;
+
+namespace {
+
+bool nearColour(QRgb p, int r, int g, int b, int tolerance)
+{
+    return std::abs(qRed(p) - r) <= tolerance && std::abs(qGreen(p) - g) <= tolerance
+        && std::abs(qBlue(p) - b) <= tolerance;
+}
+
+} // namespace
+
+class TestHighDpi : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void windowHasDoubleSize();
+    void figureIsBlittedUnscaled();
+    void linesAreSixDevicePixelsThick();
+    void textHasDevicePixelDetail();
+
+private:
+    std::unique_ptr<Form1> form_;
+    QImage figure_; // the picture area's image, device pixels
+};
+
+void TestHighDpi::initTestCase()
+{
+    QCOMPARE(qApp->devicePixelRatio(), 2.0);
+    form_ = std::make_unique<Form1>();
+    form_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+    // Everything on, so that the sentence is there to look at.
+    for (const char* name : {"katei", "migi"})
+        QTest::mouseClick(form_->findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
+    QTest::keyClick(form_->findChild<QWidget*>(QStringLiteral("keturon")), Qt::Key_Down);
+    for (const char* name : {"sankaku", "henkaku", "godo"})
+        QTest::mouseClick(form_->findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
+    QCOMPARE(form_->state().fGodo, 1);
+    figure_ = form_->picture().surface().qimage();
+}
+
+void TestHighDpi::windowHasDoubleSize()
+{
+    const QPixmap shot = form_->grab();
+    QCOMPARE(shot.devicePixelRatio(), 2.0);
+    QCOMPARE(shot.size(), QSize(1492, 1048));
+}
+
+void TestHighDpi::figureIsBlittedUnscaled()
+{
+    QCOMPARE(figure_.devicePixelRatio(), 2.0);
+    QCOMPARE(figure_.size(), QSize(2 * (587 - 2 * Gamen::kBorder), 2 * (499 - 2 * Gamen::kBorder)));
+
+    // What the window shows inside the frame is the image, pixel for pixel.
+    const QImage shot = form_->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QPoint inside = 2 * (form_->picture().geometry().topLeft() + QPoint(Gamen::kBorder, Gamen::kBorder));
+    const QImage shown = shot.copy(QRect(inside, figure_.size()));
+    QCOMPARE(shown.convertToFormat(QImage::Format_RGB32),
+             figure_.convertToFormat(QImage::Format_RGB32));
+}
+
+void TestHighDpi::linesAreSixDevicePixelsThick()
+{
+    // Line ｌ at y = 2000 twips, looked at where nothing else crosses it.
+    const int x = 2 * (500 / 15) + 1;
+    const int centre = 2 * 2000 / 15;
+    int solid = 0, blended = 0;
+    for (int y = centre - 8; y <= centre + 8; ++y) {
+        const QRgb p = figure_.pixel(x, y);
+        if (nearColour(p, 255, 255, 255, 3))
+            ++solid;
+        else if (!nearColour(p, 0, 128, 128, 3))
+            ++blended;
+    }
+    QVERIFY2(solid >= 5 && solid <= 6, qPrintable(QString::number(solid)));
+    QVERIFY2(blended <= 2, qPrintable(QString::number(blended)));
+}
+
+void TestHighDpi::textHasDevicePixelDetail()
+{
+    // In the sentence below ｍ, a glyph edge drawn at full resolution puts
+    // white and cyan into the same 2 × 2 block of device pixels; an image drawn
+    // at half size and scaled up never does.
+    const QRect band(2 * 2000 / 15, 2 * 6700 / 15, 2 * 250, 2 * 30);
+    int sharpBlocks = 0;
+    for (int y = band.top(); y < band.bottom(); y += 2) {
+        for (int x = band.left(); x < band.right(); x += 2) {
+            bool white = false, cyan = false;
+            for (const QPoint d : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
+                const QRgb p = figure_.pixel(x + d.x(), y + d.y());
+                white = white || nearColour(p, 255, 255, 255, 40);
+                cyan = cyan || nearColour(p, 0, 128, 128, 30);
+            }
+            sharpBlocks += white && cyan;
+        }
+    }
+    QVERIFY2(sharpBlocks > 50, qPrintable(QString::number(sharpBlocks)));
+}
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_SCALE_FACTOR", "2");
+    QApplication app(argc, argv);
+    TestHighDpi t;
+    return QTest::qExec(&t, argc, argv);
+}
+#include "tst_high_dpi.moc"

@@ -1,0 +1,277 @@
+// The real picture-area surface on a QImage: what the redraw leaves in its
+// pixels with the window's settings, the fill rules of circles, text in the
+// erase pen, and a surface at device pixel ratio 2.
+
+#include "draw/figure.h"
+#include "draw/qt_surface.h"
+#include "ui/fonts.h"
+
+#include <QFontInfo>
+#include <QTest>
+
+using namespace godo;
+
+namespace {
+
+// The inside of the picture area: 8805 x 7485 twips less a 2-px border.
+const QSize kArea(583, 495);
+
+const QColor kCyan(0, 128, 128);
+const QColor kWhite(255, 255, 255);
+const QColor kRed(255, 0, 0);
+const QColor kBlue(0, 0, 255);
+const QColor kGreen(0, 255, 0);
+const QColor kYellow(255, 255, 0);
+
+// A surface with the settings the window's load step gives it.
+struct Picture {
+    QtSurface surface;
+    FigureState s;
+
+    explicit Picture(qreal dpr = 1.0) : surface(kArea, dpr, japaneseFont(15, false))
+    {
+        surface.setBackColor(qbColor(3));
+        surface.setDrawWidth(3);
+        surface.setFontSize(15);
+        s.reset();
+    }
+
+    void draw(int16_t pen) { Figure(surface, s).zukei(pen); }
+    const QImage& image() const { return surface.qimage(); }
+
+    // The device pixel under a point given in twips.
+    QPoint pixel(double x, double y) const
+    {
+        const qreal scale = image().devicePixelRatio() / 15.0;
+        return {int(std::floor(x * scale)), int(std::floor(y * scale))};
+    }
+
+    // Whether colour c is found within `reach` device pixels of the point:
+    // antialiasing may blend the pixel right under it.
+    bool near(double x, double y, const QColor& c, int reach = 1) const
+    {
+        const QPoint at = pixel(x, y);
+        for (int dy = -reach; dy <= reach; ++dy)
+            for (int dx = -reach; dx <= reach; ++dx) {
+                const QPoint q = at + QPoint(dx, dy);
+                if (image().rect().contains(q) && image().pixelColor(q) == c)
+                    return true;
+            }
+        return false;
+    }
+
+    int count(const QRect& box, const QColor& c) const
+    {
+        int n = 0;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                if (image().rect().contains(x, y) && image().pixelColor(x, y) == c)
+                    ++n;
+        return n;
+    }
+};
+
+// Where the text ｎ is printed at 35 degrees, and room for its glyph (15 pt
+// is 20 px at 96 dpi).
+QRect labelNBox(const Picture& p)
+{
+    return QRect(p.pixel(1177.36, 1363.08) - QPoint(2, 2), QSize(26, 28));
+}
+
+QString describe(const QColor& c) { return c.name(); }
+
+} // namespace
+
+class TestQtSurface : public QObject {
+    Q_OBJECT
+private slots:
+    void drawPass_data();
+    void drawPass();
+    void drawPass_labelTexts();
+    void erasePass_leavesOnlyLabelN();
+    void overlays_data();
+    void overlays();
+    void circle_transparentLeavesInside();
+    void circle_solidCoversInside();
+    void text_inErasePenLeavesNoTrace();
+    void ratio2_doublesTheImageAndTheLines();
+};
+
+void TestQtSurface::drawPass_data()
+{
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<int>("reach");
+    QTest::newRow("background right of ＡＢ") << 8000.0 << 4000.0 << kCyan << 0;
+    QTest::newRow("background left of ＡＢ") << 1000.0 << 4000.0 << kCyan << 0;
+    QTest::newRow("background between ｌ and ｍ") << 2500.0 << 3000.0 << kCyan << 0;
+    QTest::newRow("line ｌ") << 3000.0 << 2000.0 << kWhite << 1;
+    QTest::newRow("line ｍ") << 5000.0 << 6000.0 << kWhite << 1;
+    QTest::newRow("segment ＡＢ") << 5750.0 << 3000.0 << kWhite << 1;
+    // 1500 twips from Ｍ each way along 35 degrees.
+    QTest::newRow("line ｎ below Ｍ") << 5728.7 << 4860.4 << kRed << 1;
+    QTest::newRow("line ｎ above Ｍ") << 3271.3 << 3139.6 << kRed << 1;
+}
+
+void TestQtSurface::drawPass()
+{
+    QFETCH(double, x);
+    QFETCH(double, y);
+    QFETCH(QColor, colour);
+    QFETCH(int, reach);
+    Picture p;
+    p.draw(15);
+    QVERIFY2(p.near(x, y, colour, reach),
+             qPrintable(describe(p.image().pixelColor(p.pixel(x, y)))));
+}
+
+void TestQtSurface::drawPass_labelTexts()
+{
+    Picture p;
+    p.draw(15);
+    // The proportional Japanese face, not the wider fixed-pitch fallback.
+    QCOMPARE(QFontInfo(p.surface.font()).family(), u"IPAPGothic"_qs);
+    QVERIFY(p.count(labelNBox(p), kWhite) >= 5);
+    // Ａ, printed at (6900, 1700), above line ｌ.
+    const QRect a(p.pixel(6900, 1700), QSize(20, 15));
+    QVERIFY(p.count(a, kWhite) >= 5);
+}
+
+void TestQtSurface::erasePass_leavesOnlyLabelN()
+{
+    Picture p;
+    p.s.nKeturon = 3;
+    p.s.fKatei = p.s.fSankaku = p.s.fHenkaku = p.s.fGodo = 1;
+    p.draw(15);
+    p.draw(3);
+    const QRect label = labelNBox(p);
+    int stray = 0;
+    QPoint first;
+    for (int y = 0; y < p.image().height(); ++y)
+        for (int x = 0; x < p.image().width(); ++x)
+            if (!label.contains(x, y) && p.image().pixelColor(x, y) != kCyan && stray++ == 0)
+                first = QPoint(x, y);
+    QVERIFY2(stray == 0, qPrintable(QString("%1 pixels not cyan, first at %2,%3")
+                                        .arg(stray).arg(first.x()).arg(first.y())));
+    QVERIFY(p.count(label, kWhite) >= 5);
+}
+
+void TestQtSurface::overlays_data()
+{
+    QTest::addColumn<int>("kakudo");
+    QTest::addColumn<int>("henkaku");
+    QTest::addColumn<double>("x");
+    QTest::addColumn<double>("y");
+    QTest::addColumn<QColor>("colour");
+    QTest::addColumn<int>("reach");
+    // At 35 degrees Ｐ = (1647, 2000), Ｑ = (7353, 6000).
+    QTest::newRow("35 ＡＰ") << 35 << 1 << 3000.0 << 2000.0 << kBlue << 1;
+    QTest::newRow("35 ＡＰ near Ａ") << 35 << 1 << 6000.0 << 2000.0 << kBlue << 1;
+    QTest::newRow("35 ＰＭ") << 35 << 1 << 3073.5 << 3000.0 << kBlue << 1;
+    QTest::newRow("35 ＭＡ") << 35 << 1 << 6375.0 << 2500.0 << kBlue << 1;
+    QTest::newRow("35 ＢＱ") << 35 << 1 << 3000.0 << 6000.0 << kGreen << 1;
+    QTest::newRow("35 ＢＱ far") << 35 << 1 << 6000.0 << 6000.0 << kGreen << 1;
+    QTest::newRow("35 ＱＭ") << 35 << 1 << 5926.5 << 5000.0 << kGreen << 1;
+    QTest::newRow("35 ＭＢ") << 35 << 1 << 2625.0 << 5500.0 << kGreen << 1;
+    QTest::newRow("35 tick over ＭＡ") << 35 << 1 << 5735.0 << 3000.0 << kYellow << 1;
+    QTest::newRow("35 dot at Ａ") << 35 << 1 << 6850.0 << 2100.0 << kWhite << 0;
+    QTest::newRow("35 dot at Ｂ") << 35 << 1 << 2150.0 << 5900.0 << kWhite << 0;
+    QTest::newRow("35 dot at Ｐ") << 35 << 1 << 1966.8 << 2100.9 << kRed << 0;
+    QTest::newRow("35 dot at Ｑ") << 35 << 1 << 7033.1 << 5899.6 << kRed << 0;
+    // At 145 degrees Ｐ = (7353, 2000), Ｑ = (1647, 6000).
+    QTest::newRow("145 ＡＰ") << 145 << 1 << 7120.0 << 2000.0 << kBlue << 1;
+    QTest::newRow("145 ＰＭ") << 145 << 1 << 5926.5 << 3000.0 << kBlue << 1;
+    QTest::newRow("145 ＭＡ") << 145 << 1 << 6375.0 << 2500.0 << kBlue << 1;
+    QTest::newRow("145 ＢＱ") << 145 << 1 << 1720.0 << 6000.0 << kGreen << 1;
+    QTest::newRow("145 ＱＭ") << 145 << 1 << 3073.5 << 5000.0 << kGreen << 1;
+    QTest::newRow("145 ＭＢ") << 145 << 1 << 2625.0 << 5500.0 << kGreen << 1;
+    QTest::newRow("145 dot at Ａ") << 145 << 1 << 7050.0 << 2100.0 << kWhite << 0;
+    QTest::newRow("145 dot at Ｂ") << 145 << 1 << 1950.0 << 5900.0 << kWhite << 0;
+    // The dots of the conclusion lie under those of the equal angles here;
+    // without them they show.
+    QTest::newRow("145 dot at Ｐ") << 145 << 0 << 7033.4 << 2101.4 << kRed << 0;
+    QTest::newRow("145 dot at Ｑ") << 145 << 0 << 1966.6 << 5898.6 << kRed << 0;
+}
+
+void TestQtSurface::overlays()
+{
+    QFETCH(int, kakudo);
+    QFETCH(int, henkaku);
+    QFETCH(double, x);
+    QFETCH(double, y);
+    QFETCH(QColor, colour);
+    QFETCH(int, reach);
+    Picture p;
+    p.s.kakudo = int16_t(kakudo);
+    p.s.nKeturon = 3;
+    p.s.fKatei = p.s.fSankaku = p.s.fGodo = 1;
+    p.s.fHenkaku = int16_t(henkaku);
+    p.draw(15);
+    QVERIFY2(p.near(x, y, colour, reach),
+             qPrintable(describe(p.image().pixelColor(p.pixel(x, y)))));
+}
+
+void TestQtSurface::circle_transparentLeavesInside()
+{
+    Picture p;
+    p.surface.clear();
+    p.surface.line(1000, 3000, 5000, 3000, qbColor(15));
+    p.surface.setFillStyle(FillStyle::Transparent);
+    p.surface.setFillColor(qbColor(12));
+    p.surface.circle(3000, 3000, 600, qbColor(12));
+    QVERIFY(p.near(3000, 3000, kWhite));        // the line inside
+    QVERIFY(p.near(3000, 2600, kCyan, 0));      // the background inside
+    QVERIFY(p.near(3000, 3600, kRed));          // the outline
+}
+
+void TestQtSurface::circle_solidCoversInside()
+{
+    Picture p;
+    p.surface.clear();
+    p.surface.line(1000, 3000, 5000, 3000, qbColor(15));
+    p.surface.setFillStyle(FillStyle::Solid);
+    p.surface.setFillColor(qbColor(12));
+    p.surface.circle(3000, 3000, 600, qbColor(12));
+    // A square well within the 40-px radius, corners included.
+    const QRect inside(p.pixel(3000 - 400, 3000 - 400), p.pixel(3000 + 400, 3000 + 400));
+    QCOMPARE(p.count(inside, kRed), inside.width() * inside.height());
+    QVERIFY(p.near(1200, 3000, kWhite)); // the line outside stays
+}
+
+void TestQtSurface::text_inErasePenLeavesNoTrace()
+{
+    Picture p;
+    p.surface.clear();
+    p.surface.setForeColor(qbColor(3));
+    p.surface.setCurrentPoint(2000, 6700);
+    p.surface.printText(u"1辺とその両端の角がそれぞれ等しい\uFF61 ");
+    p.surface.setCurrentPoint(4500, 3000);
+    p.surface.printText(u"ｌｍＭＡＢＰＱｎ");
+    const QRect all = p.image().rect();
+    QCOMPARE(p.count(all, kCyan), all.width() * all.height());
+}
+
+void TestQtSurface::ratio2_doublesTheImageAndTheLines()
+{
+    Picture p(2.0);
+    p.draw(15);
+    QCOMPARE(p.image().size(), kArea * 2);
+    QCOMPARE(p.image().devicePixelRatio(), 2.0);
+
+    // Down a column through line ｌ, away from every other line.
+    const QPoint centre = p.pixel(3000, 2000);
+    int white = 0, above = 0, below = 0;
+    for (int y = centre.y() - 12; y <= centre.y() + 12; ++y) {
+        const QColor c = p.image().pixelColor(centre.x(), y);
+        if (c == kWhite)
+            ++white;
+        else if (c != kCyan)
+            ++(white == 0 ? above : below);
+    }
+    QVERIFY2(white >= 5 && white <= 7, qPrintable(QString::number(white)));
+    QVERIFY2(above <= 1 && below <= 1, qPrintable(QString("%1 %2").arg(above).arg(below)));
+}
+
+QTEST_MAIN(TestQtSurface)
+#include "tst_qt_surface.moc"

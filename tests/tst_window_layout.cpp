@@ -1,0 +1,356 @@
+// The lesson window as it stands after its load step: the place, kind,
+// caption and font of each of the thirteen controls, the conclusion list, the
+// window itself, and the keyboard's way through it.
+
+#include "form1_driver.h"
+
+#include "ui/gamen.h"
+
+#include <QComboBox>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <cmath>
+
+using namespace godo;
+using namespace godo::testing;
+
+namespace {
+
+const QString kHeading = QStringLiteral(u"　　　　結論");
+const QString kCaption = QStringLiteral(u"三角形の合同条件の使い方(q.Sorano)");
+
+// The layout of the window, row for row: name, kind, caption or text, left,
+// top, width, height (twips), tab index, font size (points, 0: none of its
+// own) and weight.
+void layoutTable()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("left");
+    QTest::addColumn<int>("top");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("tabIndex");
+    QTest::addColumn<double>("points");
+    QTest::addColumn<int>("weight");
+
+    const auto row = [](const char* name, const char* kind, const char16_t* caption, int l, int t,
+                        int w, int h, int tab, double pt, int weight) {
+        QTest::newRow(name) << QString::fromLatin1(kind) << QString::fromUtf16(caption) << l << t
+                            << w << h << tab << pt << weight;
+    };
+    row("Command1", "button", u"印刷", 9240, 5760, 1815, 375, 12, 12, 700);
+    row("keturon", "list", u"　　　　結論", 9240, 2520, 1812, 330, 11, 10.5, 700);
+    row("godo", "button", u"合同条件", 9240, 4320, 1812, 372, 9, 10.5, 700);
+    row("henkaku", "button", u"等しい辺・角", 9240, 3720, 1812, 372, 8, 10.5, 700);
+    row("sankaku", "button", u"注目する三角形", 9240, 3120, 1812, 372, 7, 10.5, 700);
+    row("katei", "button", u"仮定", 9240, 360, 1812, 372, 5, 10.5, 700);
+    row("owari", "button", u"終了", 9240, 7200, 1815, 375, 4, 10.5, 700);
+    row("saisyo", "button", u"最初", 9240, 6480, 1815, 375, 3, 10.5, 700);
+    row("migi", "button", u"右回転", 10200, 1440, 852, 372, 2, 10.5, 700);
+    row("hidari", "button", u"左回転", 9240, 1440, 852, 372, 1, 10.5, 700);
+    row("gamen", "picture", u"", 120, 240, 8805, 7485, 0, 0, 0);
+    row("Label1", "label", u"証明の進め方", 9120, 2160, 1935, 375, 10, 13.5, 400);
+    row("Label3", "label", u"直線ｎの移動", 9120, 1080, 1950, 270, 6, 13.5, 400);
+}
+
+// 15 twips to the pixel at 96 dpi; each edge is rounded on its own.
+int pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+
+QString shownText(QWidget* w)
+{
+    if (auto* b = qobject_cast<QPushButton*>(w))
+        return b->text();
+    if (auto* l = qobject_cast<QLabel*>(w))
+        return l->text();
+    if (auto* c = qobject_cast<QComboBox*>(w))
+        return c->currentText();
+    return {};
+}
+
+QList<uint> codePoints(std::initializer_list<uint> cps) { return QList<uint>(cps); }
+
+} // namespace
+
+class TestWindowLayout : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+
+    void geometry_data() { layoutTable(); }
+    void geometry();
+    void geometry_command1InPixels();
+    void kind_data() { layoutTable(); }
+    void kind();
+    void caption_data() { layoutTable(); }
+    void caption();
+    void font_data() { layoutTable(); }
+    void font();
+    void font_pictureArea();
+
+    void labels_whiteOnOlive_data();
+    void labels_whiteOnOlive();
+    void window_fixedSizeCaptionBackground();
+
+    void list_entriesCodePointForCodePoint();
+    void list_fieldShowsHeading();
+    void list_neverGrows_data();
+    void list_neverGrows();
+
+    void focus_startsOnPicture();
+    void tabOrder_data();
+    void tabOrder();
+
+private:
+    std::unique_ptr<Form1Driver> d_;
+};
+
+void TestWindowLayout::initTestCase() { d_ = std::make_unique<Form1Driver>(); }
+
+void TestWindowLayout::cleanupTestCase() { d_.reset(); }
+
+void TestWindowLayout::geometry()
+{
+    QFETCH(int, left);
+    QFETCH(int, top);
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QWidget* w = d_->control(QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY(w);
+    const QRect g = w->geometry();
+    QCOMPARE(g.x(), pixels(left));
+    QCOMPARE(g.y(), pixels(top));
+    QCOMPARE(g.x() + g.width(), pixels(left + width));
+    QCOMPARE(g.y() + g.height(), pixels(top + height));
+}
+
+void TestWindowLayout::geometry_command1InPixels()
+{
+    QWidget* w = d_->control("Command1");
+    QVERIFY(w);
+    const QRect g = w->geometry();
+    QCOMPARE(g.topLeft(), QPoint(616, 384));
+    QCOMPARE(QPoint(g.x() + g.width(), g.y() + g.height()), QPoint(737, 409));
+}
+
+void TestWindowLayout::kind()
+{
+    QFETCH(QString, kind);
+    QWidget* w = d_->control(QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY(w);
+    if (kind == "button") {
+        QVERIFY(qobject_cast<QPushButton*>(w));
+    } else if (kind == "list") {
+        auto* box = qobject_cast<QComboBox*>(w);
+        QVERIFY(box);
+        QVERIFY(box->isEditable());
+    } else if (kind == "label") {
+        QVERIFY(qobject_cast<QLabel*>(w));
+        QCOMPARE(w->focusPolicy(), Qt::NoFocus);
+    } else {
+        QVERIFY(qobject_cast<Gamen*>(w));
+    }
+}
+
+void TestWindowLayout::caption()
+{
+    QFETCH(QString, caption);
+    QWidget* w = d_->control(QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY(w);
+    QCOMPARE(shownText(w), caption);
+    if (auto* b = qobject_cast<QPushButton*>(w))
+        QVERIFY2(!b->text().contains('&'), "no caption carries an access key");
+}
+
+void TestWindowLayout::font()
+{
+    QFETCH(QString, caption);
+    QFETCH(double, points);
+    QFETCH(int, weight);
+    QWidget* w = d_->control(QString::fromLatin1(QTest::currentDataTag()));
+    QVERIFY(w);
+    if (points == 0) {
+        // The picture area draws in a font of the surface's (below).
+        QVERIFY(!w->testAttribute(Qt::WA_SetFont));
+        return;
+    }
+    const QFont f = w->font();
+    QCOMPARE(f.pointSizeF(), points);
+    QCOMPARE(int(f.weight()), weight);
+    QVERIFY(!f.italic());
+    QVERIFY(!f.underline());
+    QVERIFY(!f.strikeOut());
+
+    const QFontInfo used(f);
+    QVERIFY2(used.family() == "IPAPGothic" || used.family() == QStringLiteral(u"ＭＳ Ｐゴシック"),
+             qPrintable(used.family()));
+    const QFontMetrics metrics(f);
+    for (const uint cp : caption.toUcs4())
+        QVERIFY2(metrics.inFontUcs4(cp), qPrintable(QString::number(cp, 16)));
+    if (auto* box = qobject_cast<QComboBox*>(w)) {
+        for (int i = 0; i < box->count(); ++i)
+            for (const uint cp : box->itemText(i).toUcs4())
+                QVERIFY2(metrics.inFontUcs4(cp), qPrintable(QString::number(cp, 16)));
+    }
+}
+
+void TestWindowLayout::font_pictureArea()
+{
+    // The figure's labels and the congruence sentence are set in the area's font.
+    const QFont f = d_->form().picture().surface().font();
+    QCOMPARE(f.pointSizeF(), 15.0);
+    const QFontInfo used(f);
+    QVERIFY2(used.family() == "IPAPGothic" || used.family() == QStringLiteral(u"ＭＳ Ｐゴシック"),
+             qPrintable(used.family()));
+    const QFontMetrics metrics(f);
+    const QString shown = QStringLiteral(u"ｌｍＭＡＢＰＱｎ1辺とその両端の角がそれぞれ等しい｡");
+    for (const uint cp : shown.toUcs4())
+        QVERIFY2(metrics.inFontUcs4(cp), qPrintable(QString::number(cp, 16)));
+}
+
+void TestWindowLayout::labels_whiteOnOlive_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("Label1") << "Label1";
+    QTest::newRow("Label3") << "Label3";
+}
+
+void TestWindowLayout::labels_whiteOnOlive()
+{
+    QFETCH(QString, name);
+    QWidget* w = d_->control(name);
+    QVERIFY(w);
+    const QImage img = w->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(img.pixelColor(0, 0), QColor(128, 128, 0));
+    QCOMPARE(img.pixelColor(img.width() - 1, img.height() - 1), QColor(128, 128, 0));
+    // Every pixel lies between olive and white (the text's antialiased edge),
+    // and the text itself is white.
+    int white = 0;
+    for (int y = 0; y < img.height(); ++y) {
+        for (int x = 0; x < img.width(); ++x) {
+            const QColor c = img.pixelColor(x, y);
+            const double t = c.blue() / 255.0;
+            const double expected = 128 + 127 * t;
+            QVERIFY2(std::abs(c.red() - expected) <= 3 && std::abs(c.green() - expected) <= 3,
+                     qPrintable(QStringLiteral("%1,%2: %3").arg(x).arg(y).arg(c.name())));
+            white += c == QColor(Qt::white);
+        }
+    }
+    QVERIFY(white > 20);
+}
+
+void TestWindowLayout::window_fixedSizeCaptionBackground()
+{
+    Form1& form = d_->form();
+    QCOMPARE(form.windowTitle(), kCaption);
+    QCOMPARE(form.size(), QSize(746, 524));
+    QCOMPARE(form.minimumSize(), QSize(746, 524));
+    QCOMPARE(form.maximumSize(), QSize(746, 524));
+    form.resize(900, 700);
+    QCOMPARE(form.size(), QSize(746, 524));
+
+    // The olive of the window shows where no control lies.
+    const QImage img = form.grab().toImage();
+    QCOMPARE(img.pixelColor(2, 2), QColor(128, 128, 0));
+    QCOMPARE(img.pixelColor(740, 520), QColor(128, 128, 0));
+    QCOMPARE(img.pixelColor(600, 5), QColor(128, 128, 0));
+}
+
+void TestWindowLayout::list_entriesCodePointForCodePoint()
+{
+    QComboBox* box = d_->list();
+    QVERIFY(box);
+    // In this order, unsorted (sorting would put ∠ U+2220 before U+3000).
+    const QList<QList<uint>> entries = {
+        codePoints({0x3000, 0x3000, 0x3000, 0x3000, 0x7D50, 0x8AD6}),
+        codePoints({0xFF21, 0xFF30, 0xFF1D, 0xFF22, 0xFF31}),
+        codePoints({0xFF30, 0xFF2D, 0xFF1D, 0xFF31, 0xFF2D}),
+        codePoints({0x2220, 'A', 'P', 'M', 0xFF1D, 0x2220, 'B', 'Q', 'M'}),
+    };
+    QCOMPARE(box->count(), 4);
+    for (int i = 0; i < 4; ++i)
+        QCOMPARE(box->itemText(i).toUcs4(), entries[i]);
+}
+
+void TestWindowLayout::list_fieldShowsHeading()
+{
+    QComboBox* box = d_->list();
+    QVERIFY(box);
+    QCOMPARE(box->currentText(), kHeading);
+    QCOMPARE(box->lineEdit()->text(), kHeading);
+}
+
+void TestWindowLayout::list_neverGrows_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("key");
+    QTest::newRow("new text, Return") << QStringLiteral(u"ＡＢ＝ＣＤ") << int(Qt::Key_Return);
+    QTest::newRow("new text, Enter") << QStringLiteral(u"ＡＢ＝ＣＤ") << int(Qt::Key_Enter);
+    QTest::newRow("new text, Tab") << QStringLiteral(u"ＡＢ＝ＣＤ") << int(Qt::Key_Tab);
+    QTest::newRow("an entry's text, Return") << QStringLiteral(u"ＰＭ＝ＱＭ") << int(Qt::Key_Return);
+    QTest::newRow("typing only") << QStringLiteral(u"ＡＰ＝") << 0;
+}
+
+void TestWindowLayout::list_neverGrows()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    Form1Driver d;
+    QVERIFY(d.run({"katei", "migi"}));
+    QVERIFY(d.typeIntoField(typed));
+    if (key != 0)
+        QVERIFY(d.keyOnFocus(key));
+    QComboBox* box = d.list();
+    QCOMPARE(box->count(), 4);
+    QCOMPARE(box->itemText(0), kHeading);
+    QCOMPARE(box->itemText(1), QStringLiteral(u"ＡＰ＝ＢＱ"));
+    QCOMPARE(box->itemText(2), QStringLiteral(u"ＰＭ＝ＱＭ"));
+    QCOMPARE(box->itemText(3), QStringLiteral(u"∠APM＝∠BQM"));
+}
+
+void TestWindowLayout::focus_startsOnPicture()
+{
+    Form1Driver d;
+    QCOMPARE(d.focusedControl(), QStringLiteral("gamen"));
+}
+
+void TestWindowLayout::tabOrder_data()
+{
+    QTest::addColumn<bool>("allEnabled");
+    QTest::addColumn<QStringList>("cycle");
+    QTest::newRow("after load")
+        << false << QStringList{"gamen", "saisyo", "owari", "katei", "Command1"};
+    QTest::newRow("everything enabled")
+        << true << QStringList{"gamen", "hidari", "migi",    "saisyo", "owari",   "katei",
+                               "sankaku", "henkaku", "godo", "keturon", "Command1"};
+}
+
+void TestWindowLayout::tabOrder()
+{
+    QFETCH(bool, allEnabled);
+    QFETCH(QStringList, cycle);
+    Form1Driver d;
+    if (allEnabled) {
+        for (const QString& name : controlNames())
+            d.control(name)->setEnabled(true);
+    }
+    QCOMPARE(d.focusedControl(), cycle.first());
+    // Twice round, so that the wrap from the last control back to the first shows.
+    QStringList seen{d.focusedControl()};
+    for (qsizetype i = 1; i <= 2 * cycle.size(); ++i) {
+        QVERIFY(d.keyOnFocus(Qt::Key_Tab));
+        seen << d.focusedControl();
+    }
+    QStringList expected = cycle + cycle;
+    expected << cycle.first();
+    QCOMPARE(seen, expected);
+}
+
+QTEST_MAIN(TestWindowLayout)
+#include "tst_window_layout.moc"
