@@ -8,13 +8,15 @@ namespace godo {
 namespace {
 
 // Asked for once: naming a face that is not installed makes Qt look up
-// fallbacks again for every font built from the list.
+// fallbacks again for every font built from the list. The list of installed
+// families is read, not hasFamily(), which runs fontconfig's whole alias
+// substitution for a missing name.
 const QStringList& families()
 {
     static const QStringList list = [] {
         const QString ms = QStringLiteral(u"ＭＳ Ｐゴシック");
         const QString ipa = QStringLiteral("IPAPGothic");
-        return QFontDatabase::hasFamily(ms) ? QStringList{ms, ipa} : QStringList{ipa};
+        return QFontDatabase::families().contains(ms) ? QStringList{ms, ipa} : QStringList{ipa};
     }();
     return list;
 }
