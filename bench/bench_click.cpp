@@ -7,15 +7,13 @@
 // conclusion. BM_QtSurfaceOperation times the surface's operations one by one,
 // to show what a click's time is made of.
 
+#include "figure_setup.h"
+
 #include "draw/figure.h"
-#include "draw/palette.h"
 #include "draw/qt_surface.h"
-#include "model/figure_state.h"
 #include "ui/fonts.h"
 
 #include <benchmark/benchmark.h>
-
-#include <QGuiApplication>
 
 #include <cstdint>
 #include <cstdlib>
@@ -28,12 +26,10 @@ using godo::Figure;
 using godo::FigureState;
 using godo::FillStyle;
 using godo::Rgb;
-
-// The inside of the picture area, in logical pixels.
-constexpr QSize kAreaSize(583, 495);
+using namespace bench;
 
 // Takes every call and does nothing with it.
-class NullSurface final : public godo::Surface {
+class NullSurface : public godo::Surface {
 public:
     void setBackColor(Rgb) override {}
     void setDrawWidth(int) override {}
@@ -54,21 +50,14 @@ public:
 
 // Counts what one click asks of the surface, so that the timings can be read
 // per operation. Used once per benchmark, outside the timed loop.
-class CountingSurface final : public godo::Surface {
+class CountingSurface final : public NullSurface {
 public:
     int lines = 0;
     int circles = 0;
     int filledCircles = 0;
     int texts = 0;
 
-    void setBackColor(Rgb) override {}
-    void setDrawWidth(int) override {}
-    void setFontSize(double) override {}
-    void clear() override {}
-    void setForeColor(Rgb) override {}
     void setFillStyle(FillStyle s) override { fill_ = s; }
-    void setFillColor(Rgb) override {}
-    void setCurrentPoint(float, float) override {}
     void line(float, float, float, float, Rgb) override { ++lines; }
     void lineTo(float, float, Rgb) override { ++lines; }
     void relativeLine(float, float, float, float, Rgb) override { ++lines; }
@@ -79,35 +68,14 @@ public:
             ++filledCircles;
     }
     void printText(std::u16string_view) override { ++texts; }
-    std::any image() const override { return {}; }
-    void setPicture(const std::any&) override {}
 
 private:
     FillStyle fill_ = FillStyle::Transparent;
 };
 
-// The load step's surface settings.
-void applyLoadSettings(godo::Surface& surface)
-{
-    surface.setBackColor(godo::qbColor(godo::kBackground));
-    surface.setDrawWidth(3);
-    surface.setFontSize(15);
-}
-
 FigureState stateFor(const benchmark::State& bm)
 {
-    FigureState s;
-    s.reset();
-    s.kakudo = static_cast<int16_t>(bm.range(0));
-    const auto conclusion = static_cast<int16_t>(bm.range(1));
-    if (conclusion != 0) {
-        s.fKatei = 1;
-        s.fSankaku = 1;
-        s.fHenkaku = 1;
-        s.fGodo = 1;
-        s.nKeturon = conclusion;
-    }
-    return s;
+    return lessonState(static_cast<int16_t>(bm.range(0)), static_cast<int16_t>(bm.range(1)));
 }
 
 // The two passes of a click. The state is left as it is between them, so
@@ -242,12 +210,7 @@ void BM_QtSurfaceOperation(benchmark::State& bm, const Operation& op)
 
 int main(int argc, char** argv)
 {
-    // Fonts need a GUI application; no window is shown, so no display either.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qtArgc = 1;
-    char* qtArgv[] = {argv[0], nullptr};
-    QGuiApplication app(qtArgc, qtArgv);
+    const OffscreenApplication app(argv[0]);
 
     for (const Operation& op : kOperations)
         benchmark::RegisterBenchmark(("BM_QtSurfaceOperation/" + std::string(op.name)).c_str(),

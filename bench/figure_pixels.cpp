@@ -9,14 +9,13 @@
 //                                1 and 2 (560 images)
 //   figure_pixels compare A B    how many pixels differ, and by how much
 
+#include "figure_setup.h"
+
 #include "draw/figure.h"
-#include "draw/palette.h"
 #include "draw/qt_surface.h"
-#include "model/figure_state.h"
 #include "ui/fonts.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QImage>
 
 #include <algorithm>
@@ -27,7 +26,7 @@
 
 namespace {
 
-constexpr QSize kAreaSize(583, 495);
+using namespace bench;
 
 QString imageName(qreal dpr, int conclusion, int angle, int16_t pen)
 {
@@ -49,16 +48,8 @@ int writeAll(const char* path)
         for (int16_t conclusion = 0; conclusion <= 3; ++conclusion)
             for (int16_t angle = 0; angle <= 170; angle += 5) {
                 godo::QtSurface surface(kAreaSize, dpr, godo::japaneseFont(15, false));
-                surface.setBackColor(godo::qbColor(godo::kBackground));
-                surface.setDrawWidth(3);
-                surface.setFontSize(15);
-                godo::FigureState s;
-                s.reset();
-                s.kakudo = angle;
-                if (conclusion != 0) {
-                    s.fKatei = s.fSankaku = s.fHenkaku = s.fGodo = 1;
-                    s.nKeturon = conclusion;
-                }
+                applyLoadSettings(surface);
+                godo::FigureState s = lessonState(angle, conclusion);
                 godo::Figure figure(surface, s);
                 int16_t iro = godo::kBrightWhite;
                 figure.zukei(iro);
@@ -122,11 +113,7 @@ int compare(const char* pathA, const char* pathB)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qtArgc = 1;
-    char* qtArgv[] = {argv[0], nullptr};
-    QGuiApplication app(qtArgc, qtArgv);
+    const OffscreenApplication app(argv[0]);
 
     if (argc == 3 && std::strcmp(argv[1], "write") == 0)
         return writeAll(argv[2]);

@@ -1,6 +1,7 @@
 // At 200 % scaling the figure is drawn at the screen's full resolution, not
 // drawn at half size and blown up.
 
+#include "colour_tolerance.h"
 #include "draw/qt_surface.h"
 #include "ui/form1.h"
 #include "ui/gamen.h"
@@ -10,14 +11,12 @@
 #include <QTest>
 
 using namespace godo;
+using godo::test::withinTolerance;
 
 namespace {
 
-bool nearColour(QRgb p, int r, int g, int b, int tolerance)
-{
-    return std::abs(qRed(p) - r) <= tolerance && std::abs(qGreen(p) - g) <= tolerance
-        && std::abs(qBlue(p) - b) <= tolerance;
-}
+constexpr QRgb kWhite = qRgb(255, 255, 255);
+constexpr QRgb kCyan = qRgb(0, 128, 128);
 
 } // namespace
 
@@ -79,9 +78,9 @@ void TestHighDpi::linesAreSixDevicePixelsThick()
     int solid = 0, blended = 0;
     for (int y = centre - 8; y <= centre + 8; ++y) {
         const QRgb p = figure_.pixel(x, y);
-        if (nearColour(p, 255, 255, 255, 3))
+        if (withinTolerance(p, kWhite, 3))
             ++solid;
-        else if (!nearColour(p, 0, 128, 128, 3))
+        else if (!withinTolerance(p, kCyan, 3))
             ++blended;
     }
     QVERIFY2(solid >= 5 && solid <= 6, qPrintable(QString::number(solid)));
@@ -100,8 +99,8 @@ void TestHighDpi::textHasDevicePixelDetail()
             bool white = false, cyan = false;
             for (const QPoint d : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(1, 1)}) {
                 const QRgb p = figure_.pixel(x + d.x(), y + d.y());
-                white = white || nearColour(p, 255, 255, 255, 40);
-                cyan = cyan || nearColour(p, 0, 128, 128, 30);
+                white = white || withinTolerance(p, kWhite, 40);
+                cyan = cyan || withinTolerance(p, kCyan, 30);
             }
             sharpBlocks += white && cyan;
         }

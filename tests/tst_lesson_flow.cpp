@@ -5,15 +5,14 @@
 // the end of the program.
 
 #include "form1_driver.h"
+#include "without_printer.h"
 
 #include "ui/gamen.h"
 
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QComboBox>
 #include <QImage>
 #include <QMessageBox>
-#include <QTest>
 
 using namespace godo;
 using namespace godo::testing;
@@ -455,16 +454,6 @@ void TestLessonFlow::owari_closesWindow()
     QVERIFY2(d.state() == before, qPrintable(describe(d.state())));
 }
 
-int main(int argc, char** argv)
-{
-    // No printer may be found: a scheduler socket that does not exist, and no
-    // printer named by the environment.
-    qputenv("CUPS_SERVER", "/nonexistent/godo-no-cups/cups.sock");
-    qunsetenv("PRINTER");
-    qunsetenv("LPDEST");
-    QApplication app(argc, argv);
-    TestLessonFlow test;
-    return QTest::qExec(&test, argc, argv);
-}
+GODO_TEST_MAIN_WITHOUT_PRINTER(TestLessonFlow)
 
 #include "tst_lesson_flow.moc"

@@ -2,29 +2,18 @@
 // colours at the telling angles, and sweeps over every reachable angle that
 // check the marks against the geometry of the figure.
 
-#include "draw/figure.h"
-#include "recording_surface.h"
+#include "figure_expectations.h"
 
 #include <QTest>
 
 #include <cmath>
 #include <numbers>
+#include <tuple>
 
 using namespace godo;
-using godo::test::Call;
-using godo::test::Op;
-using godo::test::RecordingSurface;
-
-Q_DECLARE_METATYPE(godo::Rgb)
+using namespace godo::test;
 
 namespace {
-
-constexpr Rgb kCyan{0, 128, 128};
-constexpr Rgb kWhite{255, 255, 255};
-constexpr Rgb kBlue{0, 0, 255};
-constexpr Rgb kGreen{0, 255, 0};
-constexpr Rgb kRed{255, 0, 0};
-constexpr Rgb kYellow{255, 255, 0};
 
 // The state after a draw pass at the angle, as the lesson leaves it: Ｐ and Ｑ
 // computed. 0 degrees is reached from 5, which leaves its Ｐ and Ｑ behind.
@@ -32,9 +21,8 @@ FigureState stateAt(int kakudo)
 {
     FigureState s;
     s.reset();
-    RecordingSurface scratch;
     s.kakudo = int16_t(kakudo == 0 ? 5 : kakudo);
-    Figure(scratch, s).zukei(15);
+    redraw(s, 15);
     s.kakudo = int16_t(kakudo);
     return s;
 }
@@ -56,12 +44,7 @@ std::vector<Call> record(FigureState s, Overlay which, int16_t pen)
 }
 
 // The circles of one draw pass over the state, with whatever switches it has on.
-std::vector<Call> circlesOfRedraw(FigureState& s)
-{
-    RecordingSurface rec;
-    Figure(rec, s).zukei(15);
-    return rec.of(Op::Circle);
-}
+std::vector<Call> circlesOfRedraw(FigureState& s) { return redraw(s, 15).of(Op::Circle); }
 
 struct Pt {
     double x, y;
@@ -75,6 +58,13 @@ Pt unit(Pt a)
     return {a.x / n, a.y / n};
 }
 Pt centre(const Call& c) { return {c.args[0], c.args[1]}; }
+
+// Ａ, Ｂ and Ｍ where the lesson puts them, Ｐ and Ｑ where the last draw pass
+// over the state left them.
+std::tuple<Pt, Pt, Pt, Pt, Pt> figurePoints(const FigureState& s)
+{
+    return {{7000, 2000}, {2000, 6000}, {4500, 4000}, {double(s.Px), 2000}, {double(s.Qx), 6000}};
+}
 
 // X lies strictly inside the angle at vertex O between the rays to R1 and R2
 // (an angle below a half turn): on R2's side of ray 1 and on R1's side of ray 2.
@@ -177,16 +167,13 @@ void TestOverlays::kateizu_ticksStayAtEveryAngle()
     s.fKatei = 1;
     for (int k : {5, 0}) { // 0 comes after 5
         s.kakudo = int16_t(k);
-        RecordingSurface rec;
-        Figure(rec, s).zukei(15);
+        redraw(s, 15);
     }
     for (int k = 0; k <= 170; k += 5) {
         if (k != 0)
             s.kakudo = int16_t(k);
-        RecordingSurface rec;
-        Figure(rec, s).zukei(15);
         std::vector<std::vector<float>> ticks;
-        for (const Call& c : rec.of(Op::Line))
+        for (const Call& c : redraw(s, 15).of(Op::Line))
             if (c.colour == kYellow)
                 ticks.push_back(c.args);
         const std::vector<std::vector<float>> expected{{5650, 2900, 5820, 3100},
@@ -478,8 +465,7 @@ void TestOverlays::sweep_henkakuzuDotsInsideAlternateAngles()
         s.fHenkaku = 1;
         const auto circles = circlesOfRedraw(s);
         QCOMPARE(circles.size(), std::size_t(4));
-        const Pt a{7000, 2000}, b{2000, 6000}, m{4500, 4000};
-        const Pt p{double(s.Px), 2000}, q{double(s.Qx), 6000};
+        const auto [a, b, m, p, q] = figurePoints(s);
         QVERIFY2(strictlyInside(a, p, m, centre(circles[0])), qPrintable(where(k)));
         QVERIFY2(strictlyInside(b, q, m, centre(circles[1])), qPrintable(where(k)));
     }
@@ -494,8 +480,7 @@ void TestOverlays::sweep_henkakuzuRingsOnBisectors()
         s.fHenkaku = 1;
         const auto circles = circlesOfRedraw(s);
         QCOMPARE(circles.size(), std::size_t(4));
-        const Pt a{7000, 2000}, b{2000, 6000}, m{4500, 4000};
-        const Pt p{double(s.Px), 2000}, q{double(s.Qx), 6000};
+        const auto [a, b, m, p, q] = figurePoints(s);
         const double lower = offBisectorDegrees(m, b, q, centre(circles[2])); // ∠BMQ
         const double upper = offBisectorDegrees(m, a, p, centre(circles[3])); // ∠AMP
         QVERIFY2(lower < 0.2 && upper < 0.2,
@@ -517,8 +502,7 @@ void TestOverlays::sweep_conclusionDotsInsideTheirAngles()
         s.nKeturon = 3;
         const auto circles = circlesOfRedraw(s);
         QCOMPARE(circles.size(), std::size_t(2));
-        const Pt a{7000, 2000}, b{2000, 6000}, m{4500, 4000};
-        const Pt p{double(s.Px), 2000}, q{double(s.Qx), 6000};
+        const auto [a, b, m, p, q] = figurePoints(s);
         const Pt dp = centre(circles[0]), dq = centre(circles[1]);
         QVERIFY2(strictlyInside(p, a, m, dp), qPrintable(where(k)));
         QVERIFY2(strictlyInside(q, b, m, dq), qPrintable(where(k)));
@@ -533,8 +517,7 @@ void TestOverlays::sweep_conclusionRingsAtMidpoints()
     constexpr double kFloat = 0.002; // a 32-bit float's step near 30000
     for (int k = 5; k <= 170; k += 5) {
         FigureState s = stateAt(k);
-        const Pt a{7000, 2000}, b{2000, 6000}, m{4500, 4000};
-        const Pt p{double(s.Px), 2000}, q{double(s.Qx), 6000};
+        const auto [a, b, m, p, q] = figurePoints(s);
         const auto mid = [](Pt u, Pt v) { return Pt{(u.x + v.x) / 2, (u.y + v.y) / 2}; };
         const auto distance = [](Pt u, Pt v) { return std::hypot(u.x - v.x, u.y - v.y); };
 

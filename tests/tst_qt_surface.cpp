@@ -2,8 +2,8 @@
 // pixels with the window's settings, the fill rules of circles, text in the
 // erase pen, and a surface at device pixel ratio 2.
 
-#include "draw/figure.h"
 #include "draw/qt_surface.h"
+#include "figure_expectations.h"
 #include "ui/fonts.h"
 
 #include <QFontInfo>
@@ -37,6 +37,17 @@ struct Picture {
     }
 
     void draw(int16_t pen) { Figure(surface, s).zukei(pen); }
+
+    // A red circle of radius 600 twips around the middle of a white line,
+    // on a cleared area.
+    void circleOverLine(FillStyle fill)
+    {
+        surface.clear();
+        surface.line(1000, 3000, 5000, 3000, qbColor(15));
+        surface.setFillStyle(fill);
+        surface.setFillColor(qbColor(12));
+        surface.circle(3000, 3000, 600, qbColor(12));
+    }
     const QImage& image() const { return surface.qimage(); }
 
     // The device pixel under a point given in twips.
@@ -141,8 +152,7 @@ void TestQtSurface::drawPass_labelTexts()
 void TestQtSurface::erasePass_leavesOnlyLabelN()
 {
     Picture p;
-    p.s.nKeturon = 3;
-    p.s.fKatei = p.s.fSankaku = p.s.fHenkaku = p.s.fGodo = 1;
+    test::everyOverlayOn(p.s, 3);
     p.draw(15);
     p.draw(3);
     const QRect label = labelNBox(p);
@@ -204,8 +214,7 @@ void TestQtSurface::overlays()
     QFETCH(int, reach);
     Picture p;
     p.s.kakudo = int16_t(kakudo);
-    p.s.nKeturon = 3;
-    p.s.fKatei = p.s.fSankaku = p.s.fGodo = 1;
+    test::everyOverlayOn(p.s, 3);
     p.s.fHenkaku = int16_t(henkaku);
     p.draw(15);
     QVERIFY2(p.near(x, y, colour, reach),
@@ -215,11 +224,7 @@ void TestQtSurface::overlays()
 void TestQtSurface::circle_transparentLeavesInside()
 {
     Picture p;
-    p.surface.clear();
-    p.surface.line(1000, 3000, 5000, 3000, qbColor(15));
-    p.surface.setFillStyle(FillStyle::Transparent);
-    p.surface.setFillColor(qbColor(12));
-    p.surface.circle(3000, 3000, 600, qbColor(12));
+    p.circleOverLine(FillStyle::Transparent);
     QVERIFY(p.near(3000, 3000, kWhite));        // the line inside
     QVERIFY(p.near(3000, 2600, kCyan, 0));      // the background inside
     QVERIFY(p.near(3000, 3600, kRed));          // the outline
@@ -228,11 +233,7 @@ void TestQtSurface::circle_transparentLeavesInside()
 void TestQtSurface::circle_solidCoversInside()
 {
     Picture p;
-    p.surface.clear();
-    p.surface.line(1000, 3000, 5000, 3000, qbColor(15));
-    p.surface.setFillStyle(FillStyle::Solid);
-    p.surface.setFillColor(qbColor(12));
-    p.surface.circle(3000, 3000, 600, qbColor(12));
+    p.circleOverLine(FillStyle::Solid);
     // A square well within the 40-px radius, corners included.
     const QRect inside(p.pixel(3000 - 400, 3000 - 400), p.pixel(3000 + 400, 3000 + 400));
     QCOMPARE(p.count(inside, kRed), inside.width() * inside.height());

@@ -4,9 +4,10 @@
 // written here. Seeded; the seed is printed so that a failure can be replayed
 // with GODO_SOAK_SEED=<seed> (and GODO_SOAK_EVENTS=<n> for a shorter run).
 
+#include "without_printer.h"
+
 #include "ui/form1.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -14,7 +15,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QTest>
 
 #include <array>
 #include <random>
@@ -38,6 +38,13 @@ struct Lesson {
          godoOn = false;
 
     void restart() { *this = Lesson{}; }
+    // A click on an enabled turning button: no step beyond either end.
+    void turn(int by)
+    {
+        if (angle + by >= 0 && angle + by <= 170)
+            angle += by;
+        keturon = true;
+    }
     void choose(int index)
     {
         listIndex = index;
@@ -123,17 +130,13 @@ void TestSoak::randomLesson()
             break;
         case ClickHidari:
             QTest::mouseClick(button("hidari"), Qt::LeftButton);
-            if (m.hidari) {
-                m.angle = m.angle >= 5 ? m.angle - 5 : m.angle;
-                m.keturon = true;
-            }
+            if (m.hidari)
+                m.turn(-5);
             break;
         case ClickMigi:
             QTest::mouseClick(button("migi"), Qt::LeftButton);
-            if (m.migi) {
-                m.angle = m.angle <= 165 ? m.angle + 5 : m.angle;
-                m.keturon = true;
-            }
+            if (m.migi)
+                m.turn(5);
             break;
         case ClickSankaku:
             QTest::mouseClick(button("sankaku"), Qt::LeftButton);
@@ -233,14 +236,5 @@ void TestSoak::randomLesson()
     }
 }
 
-int main(int argc, char** argv)
-{
-    // No printer may be found, whatever the machine has.
-    qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
-    qunsetenv("PRINTER");
-    qunsetenv("LPDEST");
-    QApplication app(argc, argv);
-    TestSoak t;
-    return QTest::qExec(&t, argc, argv);
-}
+GODO_TEST_MAIN_WITHOUT_PRINTER(TestSoak)
 #include "tst_soak.moc"

@@ -2,29 +2,17 @@
 // labels and line ｎ land at the telling angles, the colours of the draw and
 // the erase pass, the parallel case at 0 degrees, and a pass that overflows.
 
-#include "draw/figure.h"
+#include "figure_expectations.h"
 #include "model/checked16.h"
-#include "recording_surface.h"
 
 #include <QTest>
 
 #include <optional>
 
 using namespace godo;
-using godo::test::Call;
-using godo::test::Op;
-using godo::test::RecordingSurface;
-
-Q_DECLARE_METATYPE(godo::Rgb)
+using namespace godo::test;
 
 namespace {
-
-constexpr Rgb kWhite{255, 255, 255};
-constexpr Rgb kCyan{0, 128, 128};
-constexpr Rgb kRed{255, 0, 0};
-constexpr Rgb kBlue{0, 0, 255};
-constexpr Rgb kGreen{0, 255, 0};
-constexpr Rgb kYellow{255, 255, 0};
 
 QString hex(Rgb c)
 {
@@ -124,8 +112,7 @@ void TestZukei::order_baseFigureOnly()
 void TestZukei::order_everyOverlayOn()
 {
     Pass p;
-    p.s.nKeturon = 1;
-    p.s.fSankaku = p.s.fHenkaku = p.s.fKatei = p.s.fGodo = 1;
+    everyOverlayOn(p.s, 1);
     p.draw(15);
     QStringList expected = basePass();
     expected << "circle #ff0000" << "circle #ff0000"                         // conclusion 1
@@ -294,8 +281,7 @@ void TestZukei::parallel()
     p.s.kakudo = 5;
     p.draw(int16_t(pen));
     p.s.kakudo = 0;
-    p.s.nKeturon = 3;
-    p.s.fSankaku = p.s.fHenkaku = p.s.fKatei = 1;
+    everyOverlayOn(p.s, 3);
     p.s.fGodo = int16_t(godo);
     p.draw(int16_t(pen));
 
@@ -395,8 +381,7 @@ void TestZukei::overflow()
     p.s.Ax = int16_t(Ax);
     p.s.Qx = 222;
     p.s.Px = 111;
-    p.s.nKeturon = 1;
-    p.s.fSankaku = p.s.fHenkaku = p.s.fKatei = p.s.fGodo = 1;
+    everyOverlayOn(p.s, 1);
     QVERIFY_THROWS_EXCEPTION(OverflowError, p.draw(15));
     QCOMPARE(int(p.rec.calls.size()), calls);
     QCOMPARE(token(p.rec.calls.back()), lastCall);

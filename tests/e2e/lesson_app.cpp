@@ -1,12 +1,11 @@
 #include "lesson_app.h"
 
+#include "child_process.h"
+
 #include <QDeadlineTimer>
 #include <QThread>
 
 #include <stdexcept>
-
-#include <signal.h>
-#include <sys/prctl.h>
 
 namespace e2e {
 
@@ -40,9 +39,7 @@ LessonApp::LessonApp(const XvfbServer& server, const QString& program) : tools_(
 {
     process_.setProcessEnvironment(server.clientEnvironment());
     process_.setProgram(program);
-    process_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-    process_.start();
-    if (!process_.waitForStarted(kStartTimeoutMs))
+    if (!startChild(process_, kStartTimeoutMs))
         throw std::runtime_error("cannot start " + program.toStdString());
 
     // Poll for the window: a synchronised search would never return if the
@@ -73,16 +70,7 @@ LessonApp::LessonApp(const XvfbServer& server, const QString& program) : tools_(
     takeKeyboard();
 }
 
-LessonApp::~LessonApp()
-{
-    if (process_.state() == QProcess::NotRunning)
-        return;
-    process_.terminate();
-    if (!process_.waitForFinished(3000)) {
-        process_.kill();
-        process_.waitForFinished(3000);
-    }
-}
+LessonApp::~LessonApp() { stopChild(process_); }
 
 QImage LessonApp::grab() const { return tools_.screenshot().copy(geometry_); }
 

@@ -1,18 +1,13 @@
 #include "picture_probe.h"
 
+#include "../colour_tolerance.h"
 #include "control_places.h"
 
 #include <cmath>
-#include <cstdlib>
 
 namespace e2e {
 
-bool sameColour(QRgb a, QRgb b)
-{
-    constexpr int kTolerance = 40;
-    return std::abs(qRed(a) - qRed(b)) <= kTolerance && std::abs(qGreen(a) - qGreen(b)) <= kTolerance
-           && std::abs(qBlue(a) - qBlue(b)) <= kTolerance;
-}
+bool sameColour(QRgb a, QRgb b) { return godo::test::withinTolerance(a, b, 40); }
 
 Picture::Picture(const QImage& window) : window_(window.convertToFormat(QImage::Format_RGB32))
 {

@@ -46,7 +46,14 @@ struct Probe {
 };
 using Probes = std::vector<Probe>;
 
-void add(Probes& to, const Probes& more) { to.insert(to.end(), more.begin(), more.end()); }
+// Several looks at one picture, as one list in the order given.
+Probes all(std::initializer_list<Probes> looks)
+{
+    Probes probes;
+    for (const Probes& look : looks)
+        probes.insert(probes.end(), look.begin(), look.end());
+    return probes;
+}
 
 // Where every probe may safely look: the inside of the picture area is at
 // least this big (the area is 8805 × 7485 twips with a narrow border).
@@ -227,10 +234,8 @@ Probes conclusionMarks(int kakudo, int which, bool present)
 
 Probes noConclusionMarks(int kakudo)
 {
-    Probes probes;
-    for (int which : {1, 2, 3})
-        add(probes, conclusionMarks(kakudo, which, false));
-    return probes;
+    return all({conclusionMarks(kakudo, 1, false), conclusionMarks(kakudo, 2, false),
+                conclusionMarks(kakudo, 3, false)});
 }
 
 // △ＡＰＭ in blue and △ＢＱＭ in green, looked at a third of the way along
@@ -279,6 +284,13 @@ Probes equalAngleMarks(int kakudo, bool present)
         probes.push_back({QStringLiteral("middle of a ring at Ｍ"), r, colours::white, false});
     }
     return probes;
+}
+
+// Every overlay's marks at 55 degrees with ＰＭ＝ＱＭ chosen.
+Probes everyOverlayAt55()
+{
+    return all({equalAngleMarks(55, true), triangles(55, true), conclusionMarks(55, 2, true),
+                hypothesisMarks(55, true)});
 }
 
 // The congruence sentence: white text in the band below ｍ from x = 2000.
@@ -373,13 +385,8 @@ void E2eTest::startShowsTheBaseFigure()
     QVERIFY(pic.inside().width() >= outer.width() - 8);
     QVERIFY(pic.inside().height() >= outer.height() - 8);
 
-    Probes probes = lineN(35);
-    add(probes, baseLines(35));
-    add(probes, hypothesisMarks(35, false));
-    add(probes, noConclusionMarks(35));
-    add(probes, triangles(35, false));
-    add(probes, equalAngleMarks(35, false));
-    CHECK_PROBES(pic, probes);
+    CHECK_PROBES(pic, all({lineN(35), baseLines(35), hypothesisMarks(35, false), noConclusionMarks(35),
+                           triangles(35, false), equalAngleMarks(35, false)}));
 
     // Every label is printed in white.
     std::vector<QRectF> cells = fixedLabels();
@@ -421,10 +428,7 @@ void E2eTest::hypothesisMarksAppear()
     QImage shown;
     STEP(shown = app_->click(places::katei));
     const Picture pic(shown);
-    Probes probes = hypothesisMarks(35, true);
-    add(probes, lineN(35));
-    add(probes, triangles(35, false));
-    CHECK_PROBES(pic, probes);
+    CHECK_PROBES(pic, all({hypothesisMarks(35, true), lineN(35), triangles(35, false)}));
 }
 
 void E2eTest::turningRightStopsAt170()
@@ -433,10 +437,7 @@ void E2eTest::turningRightStopsAt170()
     QImage shown;
     STEP(shown = app_->click(places::migi, Expect::Change, 28));
     const Picture pic(shown);
-    Probes probes = lineN(170);
-    add(probes, noLineN(175, 170));
-    add(probes, noLineN(35, 170));
-    CHECK_PROBES(pic, probes);
+    CHECK_PROBES(pic, all({lineN(170), noLineN(175, 170), noLineN(35, 170)}));
     // Ｐ and Ｑ lie far outside the area: neither their labels nor the
     // arrowheads show, the ticks do.
     CHECK_PROBES(pic, hypothesisMarks(170, true));
@@ -450,13 +451,9 @@ void E2eTest::turningLeftStopsAt0()
     QImage shown;
     STEP(shown = app_->click(places::hidari, Expect::Change, 36));
     const Picture pic(shown);
-    Probes probes = lineN(0); // horizontal through Ｍ
-    add(probes, noLineN(-5, 0));
-    add(probes, noLineN(5, 0));
-    // At 0 nothing is computed: the ticks show, the arrowheads stay where 5
-    // degrees put them, outside the area.
-    add(probes, hypothesisMarks(0, true));
-    CHECK_PROBES(pic, probes);
+    // Line ｎ horizontal through Ｍ. At 0 nothing is computed: the ticks show,
+    // the arrowheads stay where 5 degrees put them, outside the area.
+    CHECK_PROBES(pic, all({lineN(0), noLineN(-5, 0), noLineN(5, 0), hypothesisMarks(0, true)}));
     QCOMPARE(whiteOutside(pic, bandAboveL(), {g::labelL(), g::labelA()}), 0); // no Ｐ
     QCOMPARE(whiteOutside(pic, bandBelowM(), {g::labelB()}), 0);                // no Ｑ
 }
@@ -466,13 +463,8 @@ void E2eTest::turningBackTo55()
     QImage shown;
     STEP(shown = app_->click(places::migi, Expect::Change, 11));
     const Picture pic(shown);
-    Probes probes = lineN(55);
-    add(probes, noLineN(50, 55));
-    add(probes, noLineN(60, 55));
-    add(probes, baseLines(55));
-    add(probes, hypothesisMarks(55, true));
-    add(probes, noConclusionMarks(55));
-    CHECK_PROBES(pic, probes);
+    CHECK_PROBES(pic, all({lineN(55), noLineN(50, 55), noLineN(60, 55), baseLines(55),
+                           hypothesisMarks(55, true), noConclusionMarks(55)}));
     QVERIFY(labelPixels(pic, g::labelP(55)) >= 10);
     QVERIFY(labelPixels(pic, g::labelQ(55)) >= 10);
     // Ｐ and Ｑ are labelled again.
@@ -499,12 +491,9 @@ void E2eTest::conclusionWithArrowKeys()
     STEP(app_->focusListField());
     STEP(shown = app_->press(keys));
     const Picture pic(shown);
-    Probes probes;
-    for (int which : {1, 2, 3})
-        add(probes, conclusionMarks(55, which, which == conclusion));
-    add(probes, lineN(55, Stretch::BeyondPQ));
-    add(probes, hypothesisMarks(55, true));
-    CHECK_PROBES(pic, probes);
+    CHECK_PROBES(pic, all({conclusionMarks(55, 1, conclusion == 1), conclusionMarks(55, 2, conclusion == 2),
+                           conclusionMarks(55, 3, conclusion == 3), lineN(55, Stretch::BeyondPQ),
+                           hypothesisMarks(55, true)}));
 }
 
 void E2eTest::headingLocksTheTriangles()
@@ -528,12 +517,9 @@ void E2eTest::conclusionWithTheMouse()
     QVERIFY(list.left() >= box.left() - 2 && list.left() <= box.left() + 2);
 
     const Picture pic(shown);
-    Probes probes = conclusionMarks(55, 2, true);
-    add(probes, conclusionMarks(55, 1, false));
-    add(probes, conclusionMarks(55, 3, false));
-    add(probes, lineN(55, Stretch::BeyondPQ));
-    add(probes, hypothesisMarks(55, true));
-    CHECK_PROBES(pic, probes);
+    CHECK_PROBES(pic, all({conclusionMarks(55, 2, true), conclusionMarks(55, 1, false),
+                           conclusionMarks(55, 3, false), lineN(55, Stretch::BeyondPQ),
+                           hypothesisMarks(55, true)}));
 }
 
 void E2eTest::focusTriangles()
@@ -541,12 +527,8 @@ void E2eTest::focusTriangles()
     QImage shown;
     STEP(shown = app_->click(places::sankaku));
     const Picture pic(shown);
-    Probes probes = triangles(55, true);
-    add(probes, conclusionMarks(55, 2, true));
-    add(probes, hypothesisMarks(55, true));
-    add(probes, lineN(55, Stretch::BeyondPQ));
-    add(probes, equalAngleMarks(55, false));
-    CHECK_PROBES(pic, probes);
+    CHECK_PROBES(pic, all({triangles(55, true), conclusionMarks(55, 2, true), hypothesisMarks(55, true),
+                           lineN(55, Stretch::BeyondPQ), equalAngleMarks(55, false)}));
 }
 
 void E2eTest::equalAngleMarksAppear()
@@ -554,11 +536,7 @@ void E2eTest::equalAngleMarksAppear()
     QImage shown;
     STEP(shown = app_->click(places::henkaku));
     const Picture pic(shown);
-    Probes probes = equalAngleMarks(55, true);
-    add(probes, triangles(55, true));
-    add(probes, conclusionMarks(55, 2, true));
-    add(probes, hypothesisMarks(55, true));
-    CHECK_PROBES(pic, probes);
+    CHECK_PROBES(pic, everyOverlayAt55());
     QCOMPARE(pic.count(sentenceBand(), colours::white), 0);
 }
 
@@ -577,11 +555,7 @@ void E2eTest::congruenceSentence()
     QVERIFY2(text.width() >= 17 * 15 && text.width() <= 19 * 22, qPrintable(QString::number(text.width())));
     QVERIFY(pic.count(sentenceBand(), colours::white) >= 300);
 
-    Probes probes = equalAngleMarks(55, true);
-    add(probes, triangles(55, true));
-    add(probes, conclusionMarks(55, 2, true));
-    add(probes, hypothesisMarks(55, true));
-    CHECK_PROBES(pic, probes);
+    CHECK_PROBES(pic, everyOverlayAt55());
     lessonPicture_ = shown;
 }
 
@@ -608,11 +582,8 @@ void E2eTest::overlaysSwitchOffAndOn()
     // The overlay of this button is gone, the others stay.
     const bool katei = button != u"katei", sankaku = button != u"sankaku", henkaku = button != u"henkaku",
                godo = button != u"godo";
-    Probes probes = hypothesisMarks(55, katei);
-    add(probes, triangles(55, sankaku));
-    add(probes, equalAngleMarks(55, henkaku));
-    add(probes, conclusionMarks(55, 2, true));
-    CHECK_PROBES(pic, probes);
+    CHECK_PROBES(pic, all({hypothesisMarks(55, katei), triangles(55, sankaku), equalAngleMarks(55, henkaku),
+                           conclusionMarks(55, 2, true)}));
     if (godo)
         QVERIFY(pic.count(sentenceBand(), colours::white) >= 300);
     else

@@ -1,11 +1,10 @@
 #include "x_server.h"
 
+#include "child_process.h"
+
 #include <QDeadlineTimer>
 
 #include <stdexcept>
-
-#include <signal.h>
-#include <sys/prctl.h>
 
 namespace e2e {
 
@@ -26,10 +25,7 @@ XvfbServer::XvfbServer()
                            QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
                            QStringLiteral("tcp")});
     process_.setStandardErrorFile(QProcess::nullDevice());
-    // Should the test itself die, the server goes with it.
-    process_.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
-    process_.start();
-    if (!process_.waitForStarted(kStartTimeoutMs))
+    if (!startChild(process_, kStartTimeoutMs))
         throw std::runtime_error("cannot start Xvfb: " + process_.errorString().toStdString());
 
     QByteArray out;
@@ -47,16 +43,7 @@ XvfbServer::XvfbServer()
     display_ = QStringLiteral(":%1").arg(number);
 }
 
-XvfbServer::~XvfbServer()
-{
-    if (process_.state() == QProcess::NotRunning)
-        return;
-    process_.terminate();
-    if (!process_.waitForFinished(3000)) {
-        process_.kill();
-        process_.waitForFinished(3000);
-    }
-}
+XvfbServer::~XvfbServer() { stopChild(process_); }
 
 QProcessEnvironment XvfbServer::clientEnvironment() const
 {

@@ -2,9 +2,9 @@
 
 #include "print_queue.h"
 
-#include <QTemporaryDir>
+#include "../colour_tolerance.h"
 
-#include <cstdlib>
+#include <QTemporaryDir>
 
 namespace godo::test {
 
@@ -29,13 +29,6 @@ QImage renderFirstPage(const QString& pdf, int dpi, QString* error)
     return page.convertToFormat(QImage::Format_RGB32);
 }
 
-bool isNear(QRgb pixel, const QColor& colour, int tolerance)
-{
-    return std::abs(qRed(pixel) - colour.red()) <= tolerance
-        && std::abs(qGreen(pixel) - colour.green()) <= tolerance
-        && std::abs(qBlue(pixel) - colour.blue()) <= tolerance;
-}
-
 QRect boundingBox(const QImage& page, const QColor& colour, int tolerance, const QRect& within)
 {
     const QRect area = within.intersected(page.rect());
@@ -44,7 +37,7 @@ QRect boundingBox(const QImage& page, const QColor& colour, int tolerance, const
     for (int y = area.top(); y <= area.bottom(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(page.constScanLine(y));
         for (int x = area.left(); x <= area.right(); ++x) {
-            if (!isNear(row[x], colour, tolerance))
+            if (!withinTolerance(row[x], colour.rgb(), tolerance))
                 continue;
             left = std::min(left, x);
             right = std::max(right, x);
@@ -62,7 +55,7 @@ bool hasColourNear(const QImage& page, QPoint centre, int radius, const QColor& 
     for (int dy = -radius; dy <= radius; ++dy) {
         for (int dx = -radius; dx <= radius; ++dx) {
             const QPoint p = centre + QPoint(dx, dy);
-            if (page.rect().contains(p) && isNear(page.pixel(p), colour, tolerance))
+            if (page.rect().contains(p) && withinTolerance(page.pixel(p), colour.rgb(), tolerance))
                 return true;
         }
     }

@@ -13,9 +13,6 @@ namespace godo::test {
 // reason in `error` when that fails.
 QImage renderFirstPage(const QString& pdf, int dpi, QString* error);
 
-// Each channel within `tolerance` of the colour's.
-bool isNear(QRgb pixel, const QColor& colour, int tolerance);
-
 // The smallest rectangle holding every pixel near `colour`, searched within
 // `within`; null when there is none.
 QRect boundingBox(const QImage& page, const QColor& colour, int tolerance, const QRect& within);

@@ -118,6 +118,23 @@ QPoint onPage(const QRect& window, double xTwips, double yTwips)
                   int(std::lround(window.top() + (kFigureTop + yTwips / 15) * scale)));
 }
 
+// Turns the line once with the hypothesis marks on and clicks 「印刷」: the
+// message must be shown, and neither the lesson nor the printer's queue may
+// change.
+void printingIsRefused(Form1& form, const QString& message)
+{
+    QVERIFY(click(form, "katei"));
+    QVERIFY(click(form, "migi"));
+    const qsizetype jobsBefore = allJobs().size();
+    const Lesson before = Lesson::of(form);
+
+    QVERIFY(click(form, "Command1"));
+
+    QCOMPARE(messageShown(form), message);
+    QVERIFY(Lesson::of(form) == before);
+    QCOMPARE(allJobs().size(), jobsBefore);
+}
+
 } // namespace
 
 class TestPrint : public QObject {
@@ -258,17 +275,7 @@ void TestPrint::print_withoutDefaultPrinter_tellsAndPrintsNothing()
     }
     QVERIFY2(QPrinterInfo::defaultPrinter().isNull(), "the case did not take the default printer away");
 
-    Form1& form = *form_;
-    QVERIFY(click(form, "katei"));
-    QVERIFY(click(form, "migi"));
-    const qsizetype jobsBefore = allJobs().size();
-    const Lesson before = Lesson::of(form);
-
-    QVERIFY(click(form, "Command1"));
-
-    QCOMPARE(messageShown(form), noPrinterMessage());
-    QVERIFY(Lesson::of(form) == before);
-    QCOMPARE(allJobs().size(), jobsBefore);
+    printingIsRefused(*form_, noPrinterMessage());
 }
 
 void TestPrint::print_whenThePrinterCannotBeOpened_tellsAndPrintsNothing()
@@ -288,17 +295,7 @@ void TestPrint::print_whenThePrinterCannotBeOpened_tellsAndPrintsNothing()
     });
     qputenv("TMPDIR", QFile::encodeName(notAFolder.fileName()));
 
-    Form1& form = *form_;
-    QVERIFY(click(form, "katei"));
-    QVERIFY(click(form, "migi"));
-    const qsizetype jobsBefore = allJobs().size();
-    const Lesson before = Lesson::of(form);
-
-    QVERIFY(click(form, "Command1"));
-
-    QCOMPARE(messageShown(form), cannotOpenMessage(queueName()));
-    QVERIFY(Lesson::of(form) == before);
-    QCOMPARE(allJobs().size(), jobsBefore);
+    printingIsRefused(*form_, cannotOpenMessage(queueName()));
 }
 
 void TestPrint::print_twice_changesNothing()
