@@ -10,8 +10,8 @@
 #include "figure_setup.h"
 
 #include "draw/figure.h"
-#include "draw/qt_surface.h"
-#include "ui/fonts.h"
+#include "desktop/qt_surface.h"
+#include "desktop/fonts.h"
 
 #include <benchmark/benchmark.h>
 

@@ -12,8 +12,8 @@
 #include "figure_setup.h"
 
 #include "draw/figure.h"
-#include "draw/qt_surface.h"
-#include "ui/fonts.h"
+#include "desktop/qt_surface.h"
+#include "desktop/fonts.h"
 
 #include <QDir>
 #include <QImage>

@@ -3,7 +3,7 @@
 // painted once. Timed from outside by bench/run-startup.
 
 #include "quit_after_first_paint.h"
-#include "ui/form1.h"
+#include "desktop/lesson_window.h"
 
 #include <QApplication>
 
@@ -16,7 +16,7 @@ int main(int, char** argv)
     char* args[] = {argv[0], nullptr};
     QApplication app(argc, args);
 
-    godo::Form1 window;
+    godo::LessonWindow window;
     auto* gamen = window.findChild<QWidget*>(QStringLiteral("gamen"));
     if (gamen == nullptr) {
         std::fputs("bench_startup: the window has no picture area named gamen\n", stderr);

@@ -5,7 +5,7 @@
 
 #include "draw/figure.h"
 #include "model/figure_state.h"
-#include "recording_surface.h"
+#include "draw/display_list.h"
 
 #include <QMetaType>
 
@@ -31,9 +31,9 @@ inline void everyOverlayOn(FigureState& s, int16_t conclusion)
 
 // One pass of the redraw over the state; the state keeps what the pass
 // computes.
-inline RecordingSurface redraw(FigureState& s, int16_t pen)
+inline DisplayList redraw(FigureState& s, int16_t pen)
 {
-    RecordingSurface rec;
+    DisplayList rec;
     Figure(rec, s).zukei(pen);
     return rec;
 }

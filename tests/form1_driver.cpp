@@ -1,6 +1,6 @@
 #include "form1_driver.h"
 
-#include "ui/gamen.h"
+#include "desktop/gamen.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -21,7 +21,7 @@ const QStringList& controlNames()
     return names;
 }
 
-Form1Driver::Form1Driver() : form_(std::make_unique<Form1>())
+Form1Driver::Form1Driver() : form_(std::make_unique<LessonWindow>())
 {
     form_->show();
     if (!QTest::qWaitForWindowActive(form_.get()))
@@ -164,7 +164,7 @@ QString Form1Driver::focusedControl() const
     return {};
 }
 
-QImage Form1Driver::picture() const { return form_->picture().surface().qimage(); }
+QImage Form1Driver::picture() const { return form_->picture().image(); }
 
 QList<QMessageBox*> Form1Driver::messageBoxes() const
 {

@@ -5,7 +5,7 @@
 // the window did not react as a toolkit would (a popup that never opened, a
 // control that is missing), so that a test can stop at once.
 
-#include "ui/form1.h"
+#include "desktop/lesson_window.h"
 
 #include <QList>
 #include <QString>
@@ -36,7 +36,7 @@ public:
     Form1Driver();
     ~Form1Driver();
 
-    Form1& form() { return *form_; }
+    LessonWindow& form() { return *form_; }
     const FigureState& state() const { return form_->state(); }
 
     QWidget* control(const QString& name) const;
@@ -69,7 +69,7 @@ public:
     void closeMessageBoxes();
 
 private:
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<LessonWindow> form_;
 };
 
 // Every field of the state, for failure messages.

@@ -4,7 +4,7 @@
 
 #include "form1_driver.h"
 
-#include "ui/gamen.h"
+#include "desktop/gamen.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>

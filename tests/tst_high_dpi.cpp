@@ -2,9 +2,9 @@
 // drawn at half size and blown up.
 
 #include "colour_tolerance.h"
-#include "draw/qt_surface.h"
-#include "ui/form1.h"
-#include "ui/gamen.h"
+#include "desktop/qt_surface.h"
+#include "desktop/lesson_window.h"
+#include "desktop/gamen.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -30,14 +30,14 @@ private slots:
     void textHasDevicePixelDetail();
 
 private:
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<LessonWindow> form_;
     QImage figure_; // the picture area's image, device pixels
 };
 
 void TestHighDpi::initTestCase()
 {
     QCOMPARE(qApp->devicePixelRatio(), 2.0);
-    form_ = std::make_unique<Form1>();
+    form_ = std::make_unique<LessonWindow>();
     form_->show();
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
     // Everything on, so that the sentence is there to look at.
@@ -47,7 +47,7 @@ void TestHighDpi::initTestCase()
     for (const char* name : {"sankaku", "henkaku", "godo"})
         QTest::mouseClick(form_->findChild<QPushButton*>(QString::fromLatin1(name)), Qt::LeftButton);
     QCOMPARE(form_->state().fGodo, 1);
-    figure_ = form_->picture().surface().qimage();
+    figure_ = form_->picture().image();
 }
 
 void TestHighDpi::windowHasDoubleSize()

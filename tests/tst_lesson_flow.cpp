@@ -7,7 +7,7 @@
 #include "form1_driver.h"
 #include "without_printer.h"
 
-#include "ui/gamen.h"
+#include "desktop/gamen.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

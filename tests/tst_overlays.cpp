@@ -29,9 +29,9 @@ FigureState stateAt(int kakudo)
 
 enum class Overlay { Katei, Godo, Sankaku, Henkaku, Keturon };
 
-std::vector<Call> record(FigureState s, Overlay which, int16_t pen)
+std::vector<DrawOp> record(FigureState s, Overlay which, int16_t pen)
 {
-    RecordingSurface rec;
+    DisplayList rec;
     Figure fig(rec, s);
     switch (which) {
     case Overlay::Katei: fig.kateizu(pen); break;
@@ -40,11 +40,11 @@ std::vector<Call> record(FigureState s, Overlay which, int16_t pen)
     case Overlay::Henkaku: fig.henkakuzu(pen); break;
     case Overlay::Keturon: fig.keturonzu(pen); break;
     }
-    return rec.calls;
+    return rec.ops();
 }
 
 // The circles of one draw pass over the state, with whatever switches it has on.
-std::vector<Call> circlesOfRedraw(FigureState& s) { return redraw(s, 15).of(Op::Circle); }
+std::vector<DrawOp> circlesOfRedraw(FigureState& s) { return redraw(s, 15).of(OpKind::Circle); }
 
 struct Pt {
     double x, y;
@@ -57,7 +57,7 @@ Pt unit(Pt a)
     const double n = std::hypot(a.x, a.y);
     return {a.x / n, a.y / n};
 }
-Pt centre(const Call& c) { return {c.args[0], c.args[1]}; }
+Pt centre(const DrawOp& c) { return {c.args[0], c.args[1]}; }
 
 // Ａ, Ｂ and Ｍ where the lesson puts them, Ｐ and Ｑ where the last draw pass
 // over the state left them.
@@ -144,17 +144,17 @@ void TestOverlays::kateizu()
     QFETCH(Rgb, colour);
     const auto calls = record(stateAt(kakudo), Overlay::Katei, int16_t(pen));
 
-    const std::vector<std::pair<Op, std::vector<float>>> expected{
-        {Op::Line, {5650, 2900, 5820, 3100}},
-        {Op::Line, {3150, 4900, 3320, 5100}},
-        {Op::RelativeLine, {apexL, 2000, 200, -100}},
-        {Op::RelativeLine, {apexL, 2000, 200, 100}},
-        {Op::RelativeLine, {apexM, 6000, 200, -100}},
-        {Op::RelativeLine, {apexM, 6000, 200, 100}},
+    const std::vector<std::pair<OpKind, std::vector<float>>> expected{
+        {OpKind::Line, {5650, 2900, 5820, 3100}},
+        {OpKind::Line, {3150, 4900, 3320, 5100}},
+        {OpKind::RelativeLine, {apexL, 2000, 200, -100}},
+        {OpKind::RelativeLine, {apexL, 2000, 200, 100}},
+        {OpKind::RelativeLine, {apexM, 6000, 200, -100}},
+        {OpKind::RelativeLine, {apexM, 6000, 200, 100}},
     };
     QCOMPARE(calls.size(), expected.size());
     for (std::size_t i = 0; i < calls.size(); ++i) {
-        QVERIFY(calls[i].op == expected[i].first);
+        QVERIFY(calls[i].kind == expected[i].first);
         QCOMPARE(calls[i].args, expected[i].second);
         QVERIFY(calls[i].colour == colour);
     }
@@ -173,7 +173,7 @@ void TestOverlays::kateizu_ticksStayAtEveryAngle()
         if (k != 0)
             s.kakudo = int16_t(k);
         std::vector<std::vector<float>> ticks;
-        for (const Call& c : redraw(s, 15).of(Op::Line))
+        for (const DrawOp& c : redraw(s, 15).of(OpKind::Line))
             if (c.colour == kYellow)
                 ticks.push_back(c.args);
         const std::vector<std::vector<float>> expected{{5650, 2900, 5820, 3100},
@@ -201,11 +201,11 @@ void TestOverlays::godozu()
         s.fSankaku = s.fHenkaku = s.fKatei = 1;
         const auto calls = record(s, Overlay::Godo, int16_t(pen));
         QCOMPARE(calls.size(), std::size_t(3));
-        QVERIFY(calls[0].op == Op::SetCurrentPoint);
+        QVERIFY(calls[0].kind == OpKind::SetCurrentPoint);
         QCOMPARE(calls[0].args, (std::vector<float>{2000, 6700}));
-        QVERIFY(calls[1].op == Op::SetForeColor);
+        QVERIFY(calls[1].kind == OpKind::SetForeColor);
         QVERIFY(calls[1].colour == colour);
-        QVERIFY(calls[2].op == Op::PrintText);
+        QVERIFY(calls[2].kind == OpKind::PrintText);
         QVERIFY(calls[2].colour == colour);
         QCOMPARE(calls[2].args, (std::vector<float>{2000, 6700}));
         QVERIFY(calls[2].text == u"1辺とその両端の角がそれぞれ等しい\uFF61\u0020");
@@ -253,17 +253,17 @@ void TestOverlays::sankakuzu()
     QFETCH(Rgb, bqm);
     const auto calls = record(stateAt(kakudo), Overlay::Sankaku, int16_t(pen));
 
-    const std::vector<std::tuple<Op, std::vector<float>, Rgb>> expected{
-        {Op::Line, {7000, 2000, Px, 2000}, apm},
-        {Op::LineTo, {4500, 4000}, apm},
-        {Op::LineTo, {7000, 2000}, apm},
-        {Op::Line, {2000, 6000, Qx, 6000}, bqm},
-        {Op::LineTo, {4500, 4000}, bqm},
-        {Op::LineTo, {2000, 6000}, bqm},
+    const std::vector<std::tuple<OpKind, std::vector<float>, Rgb>> expected{
+        {OpKind::Line, {7000, 2000, Px, 2000}, apm},
+        {OpKind::LineTo, {4500, 4000}, apm},
+        {OpKind::LineTo, {7000, 2000}, apm},
+        {OpKind::Line, {2000, 6000, Qx, 6000}, bqm},
+        {OpKind::LineTo, {4500, 4000}, bqm},
+        {OpKind::LineTo, {2000, 6000}, bqm},
     };
     QCOMPARE(calls.size(), expected.size());
     for (std::size_t i = 0; i < calls.size(); ++i) {
-        QVERIFY(calls[i].op == std::get<0>(expected[i]));
+        QVERIFY(calls[i].kind == std::get<0>(expected[i]));
         QCOMPARE(calls[i].args, std::get<1>(expected[i]));
         QVERIFY(calls[i].colour == std::get<2>(expected[i]));
     }
@@ -301,15 +301,15 @@ void TestOverlays::henkakuzu()
     const Rgb colour = pen == 15 ? kWhite : kCyan;
 
     QCOMPARE(calls.size(), std::size_t(7));
-    QVERIFY(calls[0].op == Op::SetFillStyle && calls[0].fill == FillStyle::Solid);
-    QVERIFY(calls[1].op == Op::SetFillColor && calls[1].colour == colour);
-    QVERIFY(calls[2].op == Op::Circle);
+    QVERIFY(calls[0].kind == OpKind::SetFillStyle && calls[0].fill == FillStyle::Solid);
+    QVERIFY(calls[1].kind == OpKind::SetFillColor && calls[1].colour == colour);
+    QVERIFY(calls[2].kind == OpKind::Circle);
     QCOMPARE(calls[2].args, (std::vector<float>{dotAx, 2100, 50}));
-    QVERIFY(calls[3].op == Op::Circle);
+    QVERIFY(calls[3].kind == OpKind::Circle);
     QCOMPARE(calls[3].args, (std::vector<float>{dotBx, 5900, 50}));
-    QVERIFY(calls[4].op == Op::SetFillStyle && calls[4].fill == FillStyle::Transparent);
+    QVERIFY(calls[4].kind == OpKind::SetFillStyle && calls[4].fill == FillStyle::Transparent);
     for (std::size_t i : {5u, 6u}) {
-        QVERIFY(calls[i].op == Op::Circle);
+        QVERIFY(calls[i].kind == OpKind::Circle);
         QCOMPARE(calls[i].args[2], 50.f);
         // 200 twips from Ｍ, the second half a turn (3.14 rad) from the first.
         const Pt c = centre(calls[i]);
@@ -317,8 +317,8 @@ void TestOverlays::henkakuzu()
     }
     QVERIFY(calls[5].args[1] > 4000); // below Ｍ, in ∠BMQ
     QVERIFY(calls[6].args[1] < 4000); // above Ｍ, in ∠AMP
-    for (const Call& c : calls)
-        if (c.op == Op::Circle)
+    for (const DrawOp& c : calls)
+        if (c.kind == OpKind::Circle)
             QVERIFY(c.colour == colour);
 }
 
@@ -378,7 +378,7 @@ void TestOverlays::keturonzu_rings()
     // Outlines only: no fill setting is touched.
     QCOMPARE(qsizetype(calls.size()) * 3, circles.size());
     for (std::size_t i = 0; i < calls.size(); ++i) {
-        QVERIFY(calls[i].op == Op::Circle);
+        QVERIFY(calls[i].kind == OpKind::Circle);
         QCOMPARE(calls[i].args, (std::vector<float>(circles.begin() + 3 * qsizetype(i),
                                                     circles.begin() + 3 * qsizetype(i) + 3)));
         QVERIFY(calls[i].colour == (pen == 15 ? kRed : kCyan));
@@ -410,12 +410,12 @@ void TestOverlays::keturonzu_dots()
     const Rgb colour = pen == 15 ? kRed : kCyan;
 
     QCOMPARE(calls.size(), std::size_t(5));
-    QVERIFY(calls[0].op == Op::SetFillStyle && calls[0].fill == FillStyle::Solid);
-    QVERIFY(calls[1].op == Op::SetFillColor && calls[1].colour == colour);
-    QVERIFY(calls[4].op == Op::SetFillStyle && calls[4].fill == FillStyle::Transparent);
+    QVERIFY(calls[0].kind == OpKind::SetFillStyle && calls[0].fill == FillStyle::Solid);
+    QVERIFY(calls[1].kind == OpKind::SetFillColor && calls[1].colour == colour);
+    QVERIFY(calls[4].kind == OpKind::SetFillStyle && calls[4].fill == FillStyle::Transparent);
     for (int i = 0; i < 2; ++i) {
-        const Call& c = calls[std::size_t(2 + i)];
-        QVERIFY(c.op == Op::Circle);
+        const DrawOp& c = calls[std::size_t(2 + i)];
+        QVERIFY(c.kind == OpKind::Circle);
         QVERIFY(c.colour == colour);
         QCOMPARE(c.args[2], 30.f);
         for (int k = 0; k < 2; ++k) {

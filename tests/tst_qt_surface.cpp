@@ -2,9 +2,9 @@
 // pixels with the window's settings, the fill rules of circles, text in the
 // erase pen, and a surface at device pixel ratio 2.
 
-#include "draw/qt_surface.h"
+#include "desktop/qt_surface.h"
 #include "figure_expectations.h"
-#include "ui/fonts.h"
+#include "desktop/fonts.h"
 
 #include <QFontInfo>
 #include <QTest>

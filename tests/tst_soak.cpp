@@ -6,7 +6,7 @@
 
 #include "without_printer.h"
 
-#include "ui/form1.h"
+#include "desktop/lesson_window.h"
 
 #include <QComboBox>
 #include <QInputMethodEvent>
@@ -102,7 +102,7 @@ void TestSoak::randomLesson()
     forward = qInstallMessageHandler(dropSizeHintWarnings);
     const auto restore = qScopeGuard([] { qInstallMessageHandler(forward); });
 
-    Form1 form;
+    LessonWindow form;
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     const auto button = [&form](const char* name) {

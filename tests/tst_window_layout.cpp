@@ -4,7 +4,7 @@
 
 #include "form1_driver.h"
 
-#include "ui/gamen.h"
+#include "desktop/gamen.h"
 
 #include <QComboBox>
 #include <QFontInfo>
@@ -203,7 +203,7 @@ void TestWindowLayout::font()
 void TestWindowLayout::font_pictureArea()
 {
     // The figure's labels and the congruence sentence are set in the area's font.
-    const QFont f = d_->form().picture().surface().font();
+    const QFont f = d_->form().picture().font();
     QCOMPARE(f.pointSizeF(), 15.0);
     const QFontInfo used(f);
     QVERIFY2(used.family() == "IPAPGothic" || used.family() == QStringLiteral(u"ＭＳ Ｐゴシック"),
@@ -247,7 +247,7 @@ void TestWindowLayout::labels_whiteOnOlive()
 
 void TestWindowLayout::window_fixedSizeCaptionBackground()
 {
-    Form1& form = d_->form();
+    LessonWindow& form = d_->form();
     QCOMPARE(form.windowTitle(), kCaption);
     QCOMPARE(form.size(), QSize(746, 524));
     QCOMPARE(form.minimumSize(), QSize(746, 524));

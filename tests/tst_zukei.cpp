@@ -20,45 +20,44 @@ QString hex(Rgb c)
 }
 
 // One call as a short word: the kind, the colour it draws or sets, the text.
-QString token(const Call& c)
+QString token(const DrawOp& c)
 {
-    switch (c.op) {
-    case Op::Clear: return "clear";
-    case Op::SetForeColor: return "fore " + hex(c.colour);
-    case Op::SetFillStyle: return c.fill == FillStyle::Solid ? "solid" : "transparent";
-    case Op::SetFillColor: return "fill " + hex(c.colour);
-    case Op::SetCurrentPoint: return "point";
-    case Op::Line: return "line " + hex(c.colour);
-    case Op::LineTo: return "lineto " + hex(c.colour);
-    case Op::RelativeLine: return "rline " + hex(c.colour);
-    case Op::Circle: return "circle " + hex(c.colour);
-    case Op::PrintText: return "text " + QString::fromStdU16String(c.text);
+    switch (c.kind) {
+    case OpKind::Clear: return "clear";
+    case OpKind::SetForeColor: return "fore " + hex(c.colour);
+    case OpKind::SetFillStyle: return c.fill == FillStyle::Solid ? "solid" : "transparent";
+    case OpKind::SetFillColor: return "fill " + hex(c.colour);
+    case OpKind::SetCurrentPoint: return "point";
+    case OpKind::Line: return "line " + hex(c.colour);
+    case OpKind::LineTo: return "lineto " + hex(c.colour);
+    case OpKind::RelativeLine: return "rline " + hex(c.colour);
+    case OpKind::Circle: return "circle " + hex(c.colour);
+    case OpKind::PrintText: return "text " + QString::fromStdU16String(c.text);
     default: return "other";
     }
 }
 
-QStringList tokens(const std::vector<Call>& calls)
+QStringList tokens(const std::vector<DrawOp>& calls)
 {
     QStringList out;
-    for (const Call& c : calls)
+    for (const DrawOp& c : calls)
         out << token(c);
     return out;
 }
 
 struct Pass {
     FigureState s;
-    RecordingSurface rec;
+    DisplayList rec;
 
     Pass() { s.reset(); }
 
     void draw(int16_t pen)
     {
-        rec.calls.clear();
         Figure(rec, s).zukei(pen);
     }
 
     // The one printing of text t in the pass, if any.
-    std::optional<RecordingSurface::Text> text(std::u16string_view t) const
+    std::optional<DisplayList::Text> text(std::u16string_view t) const
     {
         for (const auto& x : rec.texts())
             if (x.text == t)
@@ -106,7 +105,7 @@ void TestZukei::order_baseFigureOnly()
 {
     Pass p;
     p.draw(15);
-    QCOMPARE(tokens(p.rec.calls), basePass());
+    QCOMPARE(tokens(p.rec.ops()), basePass());
 }
 
 void TestZukei::order_everyOverlayOn()
@@ -124,7 +123,7 @@ void TestZukei::order_everyOverlayOn()
              << "rline #ffff00" << "rline #ffff00" << "rline #ffff00" << "rline #ffff00"
              << "point" << "fore #ffffff"
              << u"text 1辺とその両端の角がそれぞれ等しい\uFF61 "_qs;
-    QCOMPARE(tokens(p.rec.calls), expected);
+    QCOMPARE(tokens(p.rec.ops()), expected);
 }
 
 void TestZukei::baseLabels_data()
@@ -213,7 +212,7 @@ void TestZukei::angleTable()
     QCOMPARE(pp->y, 1700.f);
 
     // Line ｎ is the fourth line of the pass, after ｌ, ｍ and ＡＢ.
-    const auto lines = p.rec.of(Op::Line);
+    const auto lines = p.rec.of(OpKind::Line);
     QCOMPARE(lines.size(), std::size_t(4));
     for (int i = 0; i < 4; ++i)
         QVERIFY2(near(lines[3].args[i], ends[i], 0.01),
@@ -249,7 +248,7 @@ void TestZukei::colours()
         QVERIFY2(t.colour == expected, qPrintable(QString::fromStdU16String(t.text)));
     }
     QCOMPARE(p.rec.texts().size(), std::size_t(8));
-    const auto lines = p.rec.of(Op::Line);
+    const auto lines = p.rec.of(OpKind::Line);
     QCOMPARE(lines.size(), std::size_t(4));
     QVERIFY(lines[0].colour == baseLines);
     QVERIFY(lines[1].colour == baseLines);
@@ -291,23 +290,23 @@ void TestZukei::parallel()
     QVERIFY(!p.text(u"Ｑ"));
     QVERIFY(p.text(u"ｎ"));
     // Nothing of the conclusion, the triangles or the equal angles.
-    QVERIFY(p.rec.of(Op::Circle).empty());
-    QVERIFY(p.rec.of(Op::LineTo).empty());
-    QVERIFY(p.rec.of(Op::SetFillStyle).empty());
-    QVERIFY(p.rec.of(Op::SetFillColor).empty());
+    QVERIFY(p.rec.of(OpKind::Circle).empty());
+    QVERIFY(p.rec.of(OpKind::LineTo).empty());
+    QVERIFY(p.rec.of(OpKind::SetFillStyle).empty());
+    QVERIFY(p.rec.of(OpKind::SetFillColor).empty());
 
     // The hypothesis marks, with the arrowheads where 5 degrees put them.
-    const auto lines = p.rec.of(Op::Line);
+    const auto lines = p.rec.of(OpKind::Line);
     QCOMPARE(lines.size(), std::size_t(6));
     QVERIFY(lines[4].colour == ticks);
     QVERIFY(lines[5].colour == ticks);
-    const auto arms = p.rec.of(Op::RelativeLine);
+    const auto arms = p.rec.of(OpKind::RelativeLine);
     QCOMPARE(arms.size(), std::size_t(4));
     QCOMPARE(arms[0].args[0], -5532.f);
     QCOMPARE(arms[2].args[0], 14632.f);
 
     QCOMPARE(p.text(u"1辺とその両端の角がそれぞれ等しい\uFF61 ").has_value(), godo == 1);
-    QVERIFY(p.rec.of(Op::SetForeColor).back().colour == lastFore);
+    QVERIFY(p.rec.of(OpKind::SetForeColor).back().colour == lastFore);
 }
 
 void TestZukei::labelThresholds_data()
@@ -383,8 +382,8 @@ void TestZukei::overflow()
     p.s.Px = 111;
     everyOverlayOn(p.s, 1);
     QVERIFY_THROWS_EXCEPTION(OverflowError, p.draw(15));
-    QCOMPARE(int(p.rec.calls.size()), calls);
-    QCOMPARE(token(p.rec.calls.back()), lastCall);
+    QCOMPARE(int(p.rec.ops().size()), calls);
+    QCOMPARE(token(p.rec.ops().back()), lastCall);
     QCOMPARE(p.s.Qx, Qx);
     QCOMPARE(p.s.Px, Px);
 }

@@ -1,7 +1,7 @@
 // Starts the lesson window. The program takes no arguments and reads no files
 // or settings.
 
-#include "ui/form1.h"
+#include "desktop/lesson_window.h"
 
 #include <QApplication>
 
@@ -50,7 +50,7 @@ int main(int, char** argv)
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.godojoken"));
 
-    godo::Form1 window;
+    godo::LessonWindow window;
     window.show();
     return app.exec();
 }

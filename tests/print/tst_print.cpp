@@ -7,10 +7,10 @@
 #include "page_raster.h"
 #include "print_queue.h"
 
-#include "draw/qt_surface.h"
+#include "desktop/qt_surface.h"
 #include "model/figure_state.h"
-#include "ui/form1.h"
-#include "ui/gamen.h"
+#include "desktop/lesson_window.h"
+#include "desktop/gamen.h"
 
 #include <QFile>
 #include <QMessageBox>
@@ -83,9 +83,9 @@ struct Lesson {
     std::map<QString, bool> enabled;
     QImage figure;
 
-    static Lesson of(const Form1& form)
+    static Lesson of(const LessonWindow& form)
     {
-        Lesson l{form.state(), {}, form.picture().surface().qimage()};
+        Lesson l{form.state(), {}, form.picture().image()};
         for (const char* name : kControls)
             l.enabled[QString::fromLatin1(name)] = form.findChild<QWidget*>(QString::fromLatin1(name))->isEnabled();
         return l;
@@ -94,7 +94,7 @@ struct Lesson {
 };
 
 // False when the button is missing or disabled.
-bool click(Form1& form, const char* name)
+bool click(LessonWindow& form, const char* name)
 {
     auto* b = form.findChild<QPushButton*>(QString::fromLatin1(name));
     if (!b || !b->isEnabled())
@@ -103,7 +103,7 @@ bool click(Form1& form, const char* name)
     return true;
 }
 
-QString messageShown(const Form1& form)
+QString messageShown(const LessonWindow& form)
 {
     const auto* box = form.findChild<QMessageBox*>();
     return box ? box->text() : QString();
@@ -121,7 +121,7 @@ QPoint onPage(const QRect& window, double xTwips, double yTwips)
 // Turns the line once with the hypothesis marks on and clicks 「印刷」: the
 // message must be shown, and neither the lesson nor the printer's queue may
 // change.
-void printingIsRefused(Form1& form, const QString& message)
+void printingIsRefused(LessonWindow& form, const QString& message)
 {
     QVERIFY(click(form, "katei"));
     QVERIFY(click(form, "migi"));
@@ -150,7 +150,7 @@ private slots:
     void print_twice_changesNothing();
 
 private:
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<LessonWindow> form_;
 };
 
 void TestPrint::initTestCase()
@@ -164,7 +164,7 @@ void TestPrint::initTestCase()
 
 void TestPrint::init()
 {
-    form_ = std::make_unique<Form1>();
+    form_ = std::make_unique<LessonWindow>();
     form_->show();
     QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
 }
@@ -173,7 +173,7 @@ void TestPrint::cleanup() { form_.reset(); }
 
 void TestPrint::print_putsTheWholeWindowOnTheDefaultPrinter()
 {
-    Form1& form = *form_;
+    LessonWindow& form = *form_;
     QVERIFY(click(form, "katei")); // some lesson state that the load step does not give
     QFile::remove(outputPdf());
     const qsizetype jobsBefore = allJobs().size();
@@ -184,7 +184,8 @@ void TestPrint::print_putsTheWholeWindowOnTheDefaultPrinter()
     QVERIFY2(messageShown(form).isEmpty(), qPrintable(messageShown(form)));
     QVERIFY(Lesson::of(form) == before);
     // The figure as drawn became the area's persistent picture.
-    QCOMPARE(form.picture().surface().picture(), before.figure);
+    QVERIFY(!form.picture().list().picture().empty());
+    QVERIFY(form.picture().list().picture() == form.picture().list().ops());
     QCOMPARE(allJobs().size(), jobsBefore + 1);
     QVERIFY2(waitUntilNoJobPending(30s), qPrintable(pendingJobs().join(u'\n')));
 
@@ -300,7 +301,7 @@ void TestPrint::print_whenThePrinterCannotBeOpened_tellsAndPrintsNothing()
 
 void TestPrint::print_twice_changesNothing()
 {
-    Form1& form = *form_;
+    LessonWindow& form = *form_;
     QVERIFY(click(form, "katei"));
     QVERIFY(click(form, "hidari"));
     const qsizetype jobsBefore = allJobs().size();

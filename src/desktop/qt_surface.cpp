@@ -1,4 +1,4 @@
-#include "draw/qt_surface.h"
+#include "desktop/qt_surface.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -2,11 +2,11 @@
 
 #include "model/figure_state.h"
 
-#include <QString>
+#include <string>
 
 namespace godo {
 
 // What the figure shows now, in Japanese, for screen readers.
-QString describeFigure(const FigureState& s);
+std::u16string describeFigure(const FigureState& s);
 
 } // namespace godo

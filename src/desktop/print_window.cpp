@@ -1,4 +1,4 @@
-#include "ui/print_window.h"
+#include "desktop/print_window.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -28,8 +28,8 @@ void printWindow(QWidget& window)
     // it finds; a classroom printout must not go to some other room.
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
-        throw PrintError(QStringLiteral(u"既定のプリンターが設定されていないため、印刷できませんでした。"
-                                        u"何も印刷されていません。"));
+        throw PrintError((QStringLiteral(u"既定のプリンターが設定されていないため、印刷できませんでした。"
+                                        u"何も印刷されていません。")).toStdU16String());
 
     // The window's client area with every control and the figure; the frame
     // and title bar belong to the window system and are left out.
@@ -46,8 +46,8 @@ void printWindow(QWidget& window)
     // printer itself still claims to be valid and active.
     QPainter painter;
     if (!painter.begin(&printer))
-        throw PrintError(QStringLiteral(u"プリンター「%1」を開けませんでした。何も印刷されていません。")
-                             .arg(info.printerName()));
+        throw PrintError((QStringLiteral(u"プリンター「%1」を開けませんでした。何も印刷されていません。")
+                             .arg(info.printerName())).toStdU16String());
 
     // The painter's origin is the corner of the printable area.
     const QRectF printable(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
@@ -59,8 +59,8 @@ void printWindow(QWidget& window)
     painter.drawPixmap(fitted(image.size(), printable), image, QRectF(image.rect()));
 
     if (!painter.end())
-        throw PrintError(QStringLiteral(u"プリンター「%1」への印刷に失敗しました。何も印刷されていません。")
-                             .arg(info.printerName()));
+        throw PrintError((QStringLiteral(u"プリンター「%1」への印刷に失敗しました。何も印刷されていません。")
+                             .arg(info.printerName())).toStdU16String());
 }
 
 } // namespace godo

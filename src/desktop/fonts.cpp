@@ -1,4 +1,4 @@
-#include "ui/fonts.h"
+#include "desktop/fonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>

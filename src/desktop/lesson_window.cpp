@@ -1,0 +1,201 @@
+#include "desktop/lesson_window.h"
+
+#include "desktop/fonts.h"
+#include "desktop/gamen.h"
+#include "desktop/print_window.h"
+#include "lesson/layout.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace godo {
+
+namespace {
+
+QColor toColour(Rgb c) { return QColor(c.r, c.g, c.b); }
+
+QRect pixels(const TwipsRect& r)
+{
+    const int l = twipsToPixels(r.left), t = twipsToPixels(r.top);
+    return QRect(l, t, twipsToPixels(r.left + r.width) - l, twipsToPixels(r.top + r.height) - t);
+}
+
+QFont fontOf(const FontSpec& f) { return japaneseFont(f.points, f.weight >= 700); }
+
+QPushButton* button(QWidget* parent, const ControlLayout& c)
+{
+    auto* b = new QPushButton(toQString(c.text), parent);
+    b->setFont(fontOf(c.font));
+    b->setAccessibleName(b->text());
+    // Plain buttons: neither Enter nor Esc is bound to any of them.
+    b->setAutoDefault(false);
+    return b;
+}
+
+QComboBox* comboBox(QWidget* parent, const ControlLayout& c)
+{
+    auto* box = new QComboBox(parent);
+    box->setFont(fontOf(c.font));
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert); // typing never adds an entry
+    box->setCompleter(nullptr);
+    for (std::u16string_view entry : c.entries)
+        box->addItem(toQString(entry));
+    box->setEditText(toQString(c.text));
+    // Only a choice from the list is an event of the lesson. QComboBox itself
+    // would turn Enter in the field, or leaving it, into a choice of the entry
+    // whose text was typed: cut its line edit's editingFinished off, and keep
+    // Enter away from the box (the window's event filter).
+    QObject::disconnect(box->lineEdit(), SIGNAL(editingFinished()), box, nullptr);
+    return box;
+}
+
+QLabel* label(QWidget* parent, const ControlLayout& c)
+{
+    auto* l = new QLabel(toQString(c.text), parent);
+    l->setFont(fontOf(c.font));
+    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    QPalette pal = l->palette();
+    pal.setColor(QPalette::Window, toColour(c.back));
+    pal.setColor(QPalette::WindowText, toColour(c.fore));
+    l->setPalette(pal);
+    l->setAutoFillBackground(true);
+    return l;
+}
+
+} // namespace
+
+QString toQString(std::u16string_view s)
+{
+    return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+LessonWindow::LessonWindow(QWidget* parent) : QWidget(parent)
+{
+    const WindowLayout& layout = windowLayout();
+    setWindowTitle(toQString(layout.initialCaption));
+    // 746 × 524 pixels; nothing moves on resize, so the size is fixed.
+    setFixedSize(pixels({0, 0, layout.width, layout.height}).size());
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, toColour(layout.back));
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    createControls();
+    form_ = std::make_unique<Form1>(static_cast<Face&>(*this));
+    connectEvents();
+
+    // The load step runs before the window is first shown.
+    form_->load();
+    after();
+}
+
+LessonWindow::~LessonWindow() = default;
+
+void LessonWindow::createControls()
+{
+    const WindowLayout& layout = windowLayout();
+    for (const ControlLayout& c : layout.controls) {
+        QWidget* w = nullptr;
+        switch (c.kind) {
+        case ControlKind::PushButton: w = button(this, c); break;
+        case ControlKind::ComboBox: w = keturon_ = comboBox(this, c); break;
+        case ControlKind::Label: w = label(this, c); break;
+        case ControlKind::PictureArea:
+            w = gamen_ = new Gamen(pixels(c.rect).size(), japaneseFont(15, false), this);
+            gamen_->setAccessibleName(QStringLiteral(u"図形"));
+            break;
+        }
+        w->setObjectName(QString::fromLatin1(c.name.data(), static_cast<qsizetype>(c.name.size())));
+        w->setGeometry(pixels(c.rect));
+        controls_[static_cast<int>(c.id)] = w;
+    }
+    keturon_->installEventFilter(this);
+
+    // Label1 names the list below it. On Linux a screen reader takes a combo
+    // box's name from its field, not from setAccessibleName, and finds the
+    // heading through this label relation instead.
+    static_cast<QLabel*>(control(Control::Label1))->setBuddy(keturon_);
+    // The bottom pixel of Label1 lies under the list.
+    keturon_->raise();
+
+    for (std::size_t i = 1; i < layout.tabOrder.size(); ++i)
+        setTabOrder(control(layout.tabOrder[i - 1]), control(layout.tabOrder[i]));
+    control(layout.tabOrder.front())->setFocus();
+}
+
+void LessonWindow::connectEvents()
+{
+    for (const ControlLayout& c : windowLayout().controls) {
+        if (c.kind != ControlKind::PushButton)
+            continue;
+        connect(static_cast<QPushButton*>(control(c.id)), &QPushButton::clicked, this, [this, id = c.id] {
+            form_->clicked(id);
+            after();
+        });
+    }
+    // A click in the opened list, or Up/Down (and the like) on the closed box.
+    connect(keturon_, &QComboBox::activated, this, [this] {
+        form_->chosen();
+        after();
+    });
+}
+
+void LessonWindow::after() { gamen_->update(); }
+
+bool LessonWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == keturon_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void LessonWindow::setEnabled(Control c, bool enabled) { control(c)->setEnabled(enabled); }
+
+std::u16string LessonWindow::keturonText() const { return keturon_->currentText().toStdU16String(); }
+
+void LessonWindow::setKeturonText(std::u16string_view text)
+{
+    // Neither of these is a choice from the list: activated is not emitted.
+    const QString t = toQString(text);
+    const int entry = keturon_->findText(t, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (entry >= 0)
+        keturon_->setCurrentIndex(entry);
+    keturon_->setEditText(t);
+}
+
+void LessonWindow::setCaption(std::u16string_view caption) { setWindowTitle(toQString(caption)); }
+
+Surface& LessonWindow::gamen() { return gamen_->list(); }
+
+void LessonWindow::setFigureDescription(std::u16string_view description)
+{
+    gamen_->setAccessibleDescription(toQString(description));
+}
+
+void LessonWindow::printWindow() { godo::printWindow(*this); }
+
+void LessonWindow::end()
+{
+    close();
+    QCoreApplication::exit(0);
+}
+
+void LessonWindow::showMessage(std::u16string_view message)
+{
+    // Window-modal but not blocking: the handler has ended and the lesson goes
+    // on once the box is closed.
+    auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), toQString(message), QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+} // namespace godo

@@ -1,0 +1,62 @@
+#pragma once
+// The lesson's desktop face: a Qt window built from the layout data, with the
+// picture area on the left and the lesson's controls down the right. It
+// forwards clicks and choices from the list to the window's code (Form1) and
+// shows what that code asks; it holds no lesson logic of its own.
+
+#include "lesson/controls.h"
+#include "lesson/face.h"
+#include "lesson/form1.h"
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QComboBox;
+class QPushButton;
+
+namespace godo {
+
+class Gamen;
+
+class LessonWindow final : public QWidget, private Face {
+    Q_OBJECT
+public:
+    explicit LessonWindow(QWidget* parent = nullptr);
+    ~LessonWindow() override;
+
+    const FigureState& state() const { return form_->state(); }
+    FigureState& stateForTesting() { return form_->stateForTesting(); }
+    const Gamen& picture() const { return *gamen_; }
+    QWidget* control(Control c) const { return controls_[static_cast<int>(c)]; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void connectEvents();
+    // After every event the figure may have changed.
+    void after();
+
+    // Face
+    void setEnabled(Control control, bool enabled) override;
+    std::u16string keturonText() const override;
+    void setKeturonText(std::u16string_view text) override;
+    void setCaption(std::u16string_view caption) override;
+    Surface& gamen() override;
+    void setFigureDescription(std::u16string_view description) override;
+    void printWindow() override;
+    void end() override;
+    void showMessage(std::u16string_view message) override;
+
+    std::array<QWidget*, kControlCount> controls_{};
+    QComboBox* keturon_ = nullptr;
+    Gamen* gamen_ = nullptr;
+    std::unique_ptr<Form1> form_;
+};
+
+QString toQString(std::u16string_view s);
+
+} // namespace godo

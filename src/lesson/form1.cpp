@@ -1,0 +1,210 @@
+// The lesson's event handlers. Each figure-changing handler works in four
+// steps: an erase pass (pen 3) with the old state, one change of the state,
+// a draw pass (pen 15), and the unlocking of the next control.
+
+#include "lesson/form1.h"
+
+#include "lesson/figure_description.h"
+#include "lesson/texts.h"
+#include "model/checked16.h"
+
+namespace godo {
+
+namespace {
+
+int16_t toggled(int16_t flag) { return flag == 0 ? 1 : 0; }
+
+// The words of an unexpected error, which are ASCII in practice; any other
+// byte shows as '?' rather than as a wrong character.
+std::u16string ascii(const char* s)
+{
+    std::u16string out;
+    for (; *s; ++s)
+        out += static_cast<unsigned char>(*s) < 0x80 ? static_cast<char16_t>(*s) : u'?';
+    return out;
+}
+
+} // namespace
+
+Form1::Form1(Face& face) : face_(face), figure_(face.gamen(), state_)
+{
+    enabled_.fill(true);
+}
+
+void Form1::load() { run(&Form1::Form_Load); }
+
+void Form1::chosen()
+{
+    if (enabled(Control::keturon))
+        run(&Form1::keturon_Click);
+}
+
+void Form1::clicked(Control control)
+{
+    if (!enabled(control))
+        return;
+    switch (control) {
+    case Control::katei: run(&Form1::katei_Click); break;
+    case Control::hidari: run(&Form1::hidari_Click); break;
+    case Control::migi: run(&Form1::migi_Click); break;
+    case Control::sankaku: run(&Form1::sankaku_Click); break;
+    case Control::henkaku: run(&Form1::henkaku_Click); break;
+    case Control::godo: run(&Form1::godo_Click); break;
+    case Control::saisyo: run(&Form1::saisyo_Click); break;
+    case Control::Command1: run(&Form1::Command1_Click); break;
+    case Control::owari: run(&Form1::owari_Click); break;
+    default: break; // the list, the picture area and the labels have no click handler
+    }
+}
+
+void Form1::run(void (Form1::*handler)())
+{
+    // No exception may cross a face's event loop. An error ends the handler at
+    // the step that failed; whatever it drew up to there stays on the figure,
+    // and the lesson goes on.
+    try {
+        (this->*handler)();
+    } catch (const OverflowError&) {
+        face_.showMessage(texts::kOverflow);
+    } catch (const FloatingPointError&) {
+        face_.showMessage(texts::kFloatingPoint);
+    } catch (const PrintError& e) {
+        face_.showMessage(e.message());
+    } catch (const std::exception& e) {
+        std::u16string m(texts::kUnexpectedBefore);
+        m += ascii(e.what());
+        m += texts::kUnexpectedAfter;
+        face_.showMessage(m);
+    }
+}
+
+void Form1::enable(Control control, bool on)
+{
+    enabled_[static_cast<int>(control)] = on;
+    face_.setEnabled(control, on);
+}
+
+void Form1::zukei(const int16_t& iro)
+{
+    figure_.zukei(iro);
+    if (iro == kBrightWhite)
+        face_.setFigureDescription(describeFigure(state_));
+}
+
+void Form1::Form_Load()
+{
+    face_.setCaption(texts::kCaption);
+    // The window's own coordinates are pixels already; the figure keeps to
+    // the picture area's twips.
+    Surface& surface = face_.gamen();
+    surface.setBackColor(qbColor(kBackground));
+    surface.setDrawWidth(3);
+    surface.setFontSize(15);
+    state_.reset();
+    // Not a choice from the list: keturon_Click does not run.
+    face_.setKeturonText(texts::kConclusionHeading);
+    enable(Control::hidari, false);
+    enable(Control::migi, false);
+    enable(Control::keturon, false);
+    enable(Control::sankaku, false);
+    enable(Control::henkaku, false);
+    enable(Control::godo, false);
+    int16_t iro = kBrightWhite;
+    zukei(iro);
+}
+
+void Form1::katei_Click()
+{
+    int16_t iro = kBackground;
+    zukei(iro);
+    state_.fKatei = toggled(state_.fKatei);
+    iro = kBrightWhite;
+    zukei(iro);
+    enable(Control::hidari, true);
+    enable(Control::migi, true);
+}
+
+void Form1::hidari_Click()
+{
+    int16_t iro = kBackground;
+    zukei(iro);
+    state_.kakudo = sub16(state_.kakudo, 5);
+    if (state_.kakudo < 0)
+        state_.kakudo = add16(state_.kakudo, 5);
+    iro = kBrightWhite;
+    zukei(iro);
+    enable(Control::keturon, true);
+}
+
+void Form1::migi_Click()
+{
+    int16_t iro = kBackground;
+    zukei(iro);
+    state_.kakudo = add16(state_.kakudo, 5);
+    if (state_.kakudo > 170)
+        state_.kakudo = sub16(state_.kakudo, 5);
+    iro = kBrightWhite;
+    zukei(iro);
+    enable(Control::keturon, true);
+}
+
+void Form1::keturon_Click()
+{
+    int16_t iro = kBackground;
+    zukei(iro);
+    // Exact comparisons, code unit by code unit: width, case and spaces count.
+    state_.nKeturon = 0;
+    if (face_.keturonText() == texts::kConclusionApBq)
+        state_.nKeturon = 1;
+    if (face_.keturonText() == texts::kConclusionPmQm)
+        state_.nKeturon = 2;
+    if (face_.keturonText() == texts::kConclusionAngles)
+        state_.nKeturon = 3;
+    iro = kBrightWhite;
+    zukei(iro);
+    enable(Control::sankaku, state_.nKeturon != 0);
+}
+
+void Form1::sankaku_Click()
+{
+    int16_t iro = kBackground;
+    zukei(iro);
+    state_.fSankaku = toggled(state_.fSankaku);
+    iro = kBrightWhite;
+    zukei(iro);
+    enable(Control::henkaku, true);
+}
+
+void Form1::henkaku_Click()
+{
+    int16_t iro = kBackground;
+    zukei(iro);
+    state_.fHenkaku = toggled(state_.fHenkaku);
+    iro = kBrightWhite;
+    zukei(iro);
+    enable(Control::godo, true);
+}
+
+void Form1::godo_Click()
+{
+    int16_t iro = kBackground;
+    zukei(iro);
+    state_.fGodo = toggled(state_.fGodo);
+    iro = kBrightWhite;
+    zukei(iro);
+}
+
+void Form1::saisyo_Click() { Form_Load(); }
+
+void Form1::Command1_Click()
+{
+    // The figure as drawn becomes the area's picture, so the window's image
+    // carries it; the state and the controls stay as they are.
+    Surface& surface = face_.gamen();
+    surface.setPicture(surface.image());
+    face_.printWindow();
+}
+
+void Form1::owari_Click() { face_.end(); }
+
+} // namespace godo

@@ -1,0 +1,41 @@
+#pragma once
+// Every text the window shows, code point for code point, as UTF-16.
+
+#include <string_view>
+
+namespace godo::texts {
+
+inline constexpr std::u16string_view kInitialCaption = u"Form1"; // replaced before the window shows
+inline constexpr std::u16string_view kCaption = u"三角形の合同条件の使い方(q.Sorano)";
+
+// The field of the conclusion list at start, and the list's first entry:
+// four ideographic spaces, then 結論.
+inline constexpr std::u16string_view kConclusionHeading = u"\u3000\u3000\u3000\u3000結論";
+inline constexpr std::u16string_view kConclusionApBq = u"ＡＰ＝ＢＱ";
+inline constexpr std::u16string_view kConclusionPmQm = u"ＰＭ＝ＱＭ";
+inline constexpr std::u16string_view kConclusionAngles = u"∠APM＝∠BQM";
+
+inline constexpr std::u16string_view kPrint = u"印刷";
+inline constexpr std::u16string_view kGodo = u"合同条件";
+inline constexpr std::u16string_view kHenkaku = u"等しい辺・角";
+inline constexpr std::u16string_view kSankaku = u"注目する三角形";
+inline constexpr std::u16string_view kKatei = u"仮定";
+inline constexpr std::u16string_view kOwari = u"終了";
+inline constexpr std::u16string_view kSaisyo = u"最初";
+inline constexpr std::u16string_view kMigi = u"右回転";
+inline constexpr std::u16string_view kHidari = u"左回転";
+inline constexpr std::u16string_view kLabel1 = u"証明の進め方";
+inline constexpr std::u16string_view kLabel3 = u"直線ｎの移動";
+
+// The picture area's name for screen readers.
+inline constexpr std::u16string_view kGamenName = u"図形";
+
+// The messages of the error boundary.
+inline constexpr std::u16string_view kOverflow =
+    u"計算の途中で桁あふれ（オーバーフロー）が起きたため、この操作は途中で止まりました。";
+inline constexpr std::u16string_view kFloatingPoint =
+    u"計算の途中で浮動小数点演算のエラーが起きたため、この操作は途中で止まりました。";
+inline constexpr std::u16string_view kUnexpectedBefore = u"予期しないエラー（";
+inline constexpr std::u16string_view kUnexpectedAfter = u"）が起きたため、この操作は途中で止まりました。";
+
+} // namespace godo::texts
