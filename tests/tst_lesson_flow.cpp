@@ -5,6 +5,7 @@
 // the end of the program.
 
 #include "form1_driver.h"
+#include "core/lesson_rows.h"
 #include "without_printer.h"
 
 #include "desktop/gamen.h"
@@ -76,69 +77,15 @@ void TestLessonFlow::lesson_data()
     // Enabled flags of katei, hidari, migi, keturon, sankaku, henkaku, godo.
     QTest::addColumn<QString>("flags");
 
-    const QStringList at55 = {"katei", "migi*4"};
-    const QStringList at0 = {"katei", "hidari*7"};
-    const QStringList all = kWholeLesson;
-
-    // steps                                    kakudo  K  S  H  G  n     Px     Qx  field     flags
-    QTest::newRow("Form_Load") << QStringList{}
-        << 35 << 0 << 0 << 0 << 0 << 0 << 1647 << 7353 << kHeading << "1000000";
-    QTest::newRow("katei_Click") << QStringList{"katei"}
-        << 35 << 1 << 0 << 0 << 0 << 0 << 1647 << 7353 << kHeading << "1110000";
-    QTest::newRow("migi_Click x4 to 55") << at55
-        << 55 << 1 << 0 << 0 << 0 << 0 << 3101 << 5899 << kHeading << "1111000";
-    QTest::newRow("hidari_Click x6 to 5") << QStringList{"katei", "hidari*6"}
-        << 5 << 1 << 0 << 0 << 0 << 0 << -18164 << 27164 << kHeading << "1111000";
-    QTest::newRow("hidari_Click x7 to 0") << at0
-        << 0 << 1 << 0 << 0 << 0 << 0 << -18164 << 27164 << kHeading << "1111000";
-    QTest::newRow("katei_Click at 0") << at0 + "katei"
-        << 0 << 0 << 0 << 0 << 0 << 0 << -18164 << 27164 << kHeading << "1111000";
-    QTest::newRow("keturon_Click at 0") << at0 + "down"
-        << 0 << 1 << 0 << 0 << 0 << 1 << -18164 << 27164 << kApBq << "1111100";
-    QTest::newRow("keturon_Click entry 2") << at55 + "pick:2"
-        << 55 << 1 << 0 << 0 << 0 << 1 << 3101 << 5899 << kApBq << "1111100";
-    QTest::newRow("keturon_Click entry 3") << at55 + "pick:3"
-        << 55 << 1 << 0 << 0 << 0 << 2 << 3101 << 5899 << kPmQm << "1111100";
-    QTest::newRow("keturon_Click entry 4") << at55 + "pick:4"
-        << 55 << 1 << 0 << 0 << 0 << 3 << 3101 << 5899 << kAngles << "1111100";
-    QTest::newRow("keturon_Click Down x3") << at55 + "down*3"
-        << 55 << 1 << 0 << 0 << 0 << 3 << 3101 << 5899 << kAngles << "1111100";
-    QTest::newRow("keturon_Click Up to entry 1") << at55 + "down" + "up"
-        << 55 << 1 << 0 << 0 << 0 << 0 << 3101 << 5899 << kHeading << "1111000";
-    QTest::newRow("sankaku_Click") << at55 + "pick:3" + "sankaku"
-        << 55 << 1 << 1 << 0 << 0 << 2 << 3101 << 5899 << kPmQm << "1111110";
-    QTest::newRow("henkaku_Click") << at55 + "pick:3" + "sankaku" + "henkaku"
-        << 55 << 1 << 1 << 1 << 0 << 2 << 3101 << 5899 << kPmQm << "1111111";
-    QTest::newRow("godo_Click") << all
-        << 55 << 1 << 1 << 1 << 1 << 2 << 3101 << 5899 << kPmQm << "1111111";
-    QTest::newRow("all on, turned to 90") << all + "migi*7"
-        << 90 << 1 << 1 << 1 << 1 << 2 << 4500 << 4500 << kPmQm << "1111111";
-    QTest::newRow("all on, turned to 125") << all + "migi*14"
-        << 125 << 1 << 1 << 1 << 1 << 2 << 5899 << 3101 << kPmQm << "1111111";
-    QTest::newRow("all on, turned to 145") << all + "migi*18"
-        << 145 << 1 << 1 << 1 << 1 << 2 << 7353 << 1647 << kPmQm << "1111111";
-    QTest::newRow("all on, turned to 170") << all + "migi*23"
-        << 170 << 1 << 1 << 1 << 1 << 2 << 15796 << -6796 << kPmQm << "1111111";
-    QTest::newRow("all on, turned to 0") << all + "hidari*11"
-        << 0 << 1 << 1 << 1 << 1 << 2 << -18164 << 27164 << kPmQm << "1111111";
-    QTest::newRow("entry 1 after a conclusion") << all + "pick:1"
-        << 55 << 1 << 1 << 1 << 1 << 0 << 3101 << 5899 << kHeading << "1111011";
-    QTest::newRow("entry 1, then entry 4") << all + "pick:1" + "pick:4"
-        << 55 << 1 << 1 << 1 << 1 << 3 << 3101 << 5899 << kAngles << "1111111";
-    QTest::newRow("katei_Click again") << all + "katei"
-        << 55 << 0 << 1 << 1 << 1 << 2 << 3101 << 5899 << kPmQm << "1111111";
-    QTest::newRow("sankaku_Click again") << all + "sankaku"
-        << 55 << 1 << 0 << 1 << 1 << 2 << 3101 << 5899 << kPmQm << "1111111";
-    QTest::newRow("henkaku_Click again") << all + "henkaku"
-        << 55 << 1 << 1 << 0 << 1 << 2 << 3101 << 5899 << kPmQm << "1111111";
-    QTest::newRow("godo_Click again") << all + "godo"
-        << 55 << 1 << 1 << 1 << 0 << 2 << 3101 << 5899 << kPmQm << "1111111";
-    QTest::newRow("godo_Click a third time") << all + "godo" + "godo"
-        << 55 << 1 << 1 << 1 << 1 << 2 << 3101 << 5899 << kPmQm << "1111111";
-    QTest::newRow("saisyo_Click") << all + "migi*23" + "saisyo"
-        << 35 << 0 << 0 << 0 << 0 << 0 << 1647 << 7353 << kHeading << "1000000";
-    QTest::newRow("saisyo_Click, katei_Click") << all + "saisyo" + "katei"
-        << 35 << 1 << 0 << 0 << 0 << 0 << 1647 << 7353 << kHeading << "1110000";
+    // The same walks as the window's code is tested with, here through the
+    // real widgets: clicks, keys on the closed list, clicks in the open list.
+    for (const godo::test::LessonRow& r : godo::test::lessonRows()) {
+        QStringList steps;
+        for (const std::string& step : r.steps)
+            steps << QString::fromStdString(step);
+        QTest::newRow(r.name) << steps << r.kakudo << r.fKatei << r.fSankaku << r.fHenkaku << r.fGodo
+                              << r.nKeturon << r.Px << r.Qx << toQString(r.field) << QString::fromLatin1(r.flags);
+    }
 }
 
 void TestLessonFlow::lesson()
@@ -178,10 +125,8 @@ void TestLessonFlow::turning_data()
     QTest::addColumn<int>("kakudo");
     QTest::addColumn<int>("Px");
     QTest::addColumn<int>("Qx");
-    QTest::newRow("7 x hidari") << "hidari" << 7 << 0 << -18164 << 27164;
-    QTest::newRow("8 x hidari") << "hidari" << 8 << 0 << -18164 << 27164;
-    QTest::newRow("27 x migi") << "migi" << 27 << 170 << 15796 << -6796;
-    QTest::newRow("28 x migi") << "migi" << 28 << 170 << 15796 << -6796;
+    for (const godo::test::TurningRow& r : godo::test::turningRows())
+        QTest::newRow(r.name) << QString::fromLatin1(r.button) << r.clicks << r.kakudo << r.Px << r.Qx;
 }
 
 void TestLessonFlow::turning()

@@ -1,0 +1,67 @@
+#pragma once
+// A face without any toolkit, for driving the window's code in tests: it
+// keeps what the lesson asks of it (enabled flags, the field, the caption,
+// the description, messages, prints, the end) and plays the closed list the
+// way a combo box does, so that a lesson can be walked as a pupil walks it.
+
+#include "draw/display_list.h"
+#include "lesson/face.h"
+#include "lesson/form1.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace godo::test {
+
+class FakeFace final : public Face {
+public:
+    FakeFace() { enabledFlags.fill(true); }
+
+    DisplayList list;
+    std::array<bool, kControlCount> enabledFlags{};
+    std::u16string field;
+    int entry = 0; // the list's current entry, 0-based
+    std::u16string caption;
+    std::u16string description;
+    std::vector<std::u16string> messages;
+    int prints = 0;
+    int ends = 0;
+    // When set, printing fails with this message.
+    std::optional<std::u16string> printFailure;
+
+    bool isEnabled(Control c) const { return enabledFlags[static_cast<int>(c)]; }
+
+    void setEnabled(Control c, bool on) override { enabledFlags[static_cast<int>(c)] = on; }
+    std::u16string keturonText() const override { return field; }
+    void setKeturonText(std::u16string_view text) override;
+    void setCaption(std::u16string_view c) override { caption = c; }
+    Surface& gamen() override { return list; }
+    void setFigureDescription(std::u16string_view d) override { description = d; }
+    void printWindow() override;
+    void end() override { ++ends; }
+    void showMessage(std::u16string_view m) override { messages.emplace_back(m); }
+};
+
+// A lesson on the fake face, walked by steps such as "katei", "migi*4",
+// "pick:3" (the list's third entry), "down", "up" (keys on the closed list)
+// and "type:ＡＰ" (text typed into the field, which runs nothing).
+class LessonDriver {
+public:
+    LessonDriver() { form.load(); }
+
+    FakeFace face;
+    Form1 form{face};
+
+    // False, with the step on stderr, for a step that is not one of the above.
+    bool run(const std::vector<std::string>& steps);
+    // '1' for enabled, '0' for disabled: katei, hidari, migi, keturon,
+    // sankaku, henkaku, godo.
+    std::string flags() const;
+
+private:
+    bool step(const std::string& action);
+};
+
+} // namespace godo::test
