@@ -32,7 +32,8 @@ Form1Driver::~Form1Driver() { closeMessageBoxes(); }
 
 QWidget* Form1Driver::control(const QString& name) const
 {
-    auto* w = form_->findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+    // The turning buttons stand in a group of their own.
+    auto* w = form_->findChild<QWidget*>(name);
     if (!w)
         qWarning("no control named %s", qPrintable(name));
     return w;
@@ -157,8 +158,9 @@ QString Form1Driver::enabledFlags() const
 
 QString Form1Driver::focusedControl() const
 {
-    for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
-        if (w->parentWidget() == form_.get())
+    // The focus may be on a part of a control, such as the list's field.
+    for (QWidget* w = QApplication::focusWidget(); w && w != form_.get(); w = w->parentWidget()) {
+        if (controlNames().contains(w->objectName()))
             return w->objectName();
     }
     return {};

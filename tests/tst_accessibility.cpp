@@ -36,6 +36,8 @@ private slots:
     void names_data();
     void names();
     void list_labelledByItsHeading();
+    void heading_labelsItsControls_data();
+    void heading_labelsItsControls();
     void picture_description_data();
     void picture_description();
     void picture_descriptionFollowsTheLesson();
@@ -50,26 +52,37 @@ void TestAccessibility::names_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("accessibleName");
-    QTest::newRow("Command1") << "Command1" << QStringLiteral(u"印刷");
-    QTest::newRow("godo") << "godo" << QStringLiteral(u"合同条件");
-    QTest::newRow("henkaku") << "henkaku" << QStringLiteral(u"等しい辺・角");
-    QTest::newRow("sankaku") << "sankaku" << QStringLiteral(u"注目する三角形");
-    QTest::newRow("katei") << "katei" << QStringLiteral(u"仮定");
-    QTest::newRow("owari") << "owari" << QStringLiteral(u"終了");
-    QTest::newRow("saisyo") << "saisyo" << QStringLiteral(u"最初");
-    QTest::newRow("migi") << "migi" << QStringLiteral(u"右回転");
-    QTest::newRow("hidari") << "hidari" << QStringLiteral(u"左回転");
+    QTest::addColumn<QAccessible::Role>("role");
+    // A window, which the desktop's screen reader calls a frame, named by its caption.
+    QTest::newRow("Form1") << "Form1" << QStringLiteral(u"三角形の合同条件の使い方(q.Sorano)")
+                           << QAccessible::Window;
+    QTest::newRow("Command1") << "Command1" << QStringLiteral(u"印刷") << QAccessible::Button;
+    QTest::newRow("godo") << "godo" << QStringLiteral(u"合同条件") << QAccessible::Button;
+    QTest::newRow("henkaku") << "henkaku" << QStringLiteral(u"等しい辺・角") << QAccessible::Button;
+    QTest::newRow("sankaku") << "sankaku" << QStringLiteral(u"注目する三角形") << QAccessible::Button;
+    QTest::newRow("katei") << "katei" << QStringLiteral(u"仮定") << QAccessible::Button;
+    QTest::newRow("owari") << "owari" << QStringLiteral(u"終了") << QAccessible::Button;
+    QTest::newRow("saisyo") << "saisyo" << QStringLiteral(u"最初") << QAccessible::Button;
+    QTest::newRow("migi") << "migi" << QStringLiteral(u"右回転") << QAccessible::Button;
+    QTest::newRow("hidari") << "hidari" << QStringLiteral(u"左回転") << QAccessible::Button;
+    // The turning buttons' group takes its name from the label above it.
+    QTest::newRow("kaiten") << "kaiten" << QStringLiteral(u"直線ｎの移動") << QAccessible::Grouping;
     // The list is spoken by what its field shows.
-    QTest::newRow("keturon") << "keturon" << QStringLiteral(u"　　　　結論");
-    QTest::newRow("gamen") << "gamen" << QStringLiteral(u"図形");
+    QTest::newRow("keturon") << "keturon" << QStringLiteral(u"　　　　結論") << QAccessible::ComboBox;
+    QTest::newRow("gamen") << "gamen" << QStringLiteral(u"図形") << QAccessible::Border;
 }
 
 void TestAccessibility::names()
 {
     QFETCH(QString, name);
     QFETCH(QString, accessibleName);
+    QFETCH(QAccessible::Role, role);
     Form1Driver d;
-    QCOMPARE(accessibleText(d.control(name), QAccessible::Name), accessibleName);
+    QWidget* w = name == "Form1" ? &d.form() : d.control(name);
+    QCOMPARE(accessibleText(w, QAccessible::Name), accessibleName);
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w);
+    QVERIFY(iface);
+    QCOMPARE(iface->role(), role);
 }
 
 void TestAccessibility::list_labelledByItsHeading()
@@ -83,6 +96,42 @@ void TestAccessibility::list_labelledByItsHeading()
 
     QVERIFY(d.run({"katei", "migi", "pick:3"}));
     QCOMPARE(list->text(QAccessible::Name), QStringLiteral(u"ＰＭ＝ＱＭ"));
+}
+
+void TestAccessibility::heading_labelsItsControls_data()
+{
+    QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("labelled");
+    QTest::addColumn<QStringList>("buttons"); // the push buttons inside what it labels
+    QTest::newRow("直線ｎの移動") << "Label3" << "kaiten" << QStringList{u"右回転"_qs, u"左回転"_qs};
+    QTest::newRow("証明の進め方") << "Label1" << "keturon" << QStringList{};
+}
+
+void TestAccessibility::heading_labelsItsControls()
+{
+    QFETCH(QString, label);
+    QFETCH(QString, labelled);
+    QFETCH(QStringList, buttons);
+    Form1Driver d;
+    QAccessibleInterface* heading = QAccessible::queryAccessibleInterface(d.control(label));
+    QAccessibleInterface* target = QAccessible::queryAccessibleInterface(d.control(labelled));
+    QVERIFY(heading && target);
+
+    const auto labelFor = heading->relations(QAccessible::Labelled);
+    QCOMPARE(labelFor.size(), 1);
+    QCOMPARE(labelFor.first().first->object(), target->object());
+    const auto labelledBy = target->relations(QAccessible::Label);
+    QCOMPARE(labelledBy.size(), 1);
+    QCOMPARE(labelledBy.first().first->object(), heading->object());
+
+    QStringList inside;
+    for (int i = 0; i < target->childCount(); ++i) {
+        if (target->child(i)->role() == QAccessible::Button)
+            inside << target->child(i)->text(QAccessible::Name);
+    }
+    inside.sort();
+    buttons.sort();
+    QCOMPARE(inside, buttons);
 }
 
 void TestAccessibility::picture_description_data()

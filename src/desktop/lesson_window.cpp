@@ -1,5 +1,6 @@
 #include "desktop/lesson_window.h"
 
+#include "desktop/accessibility.h"
 #include "desktop/fonts.h"
 #include "desktop/gamen.h"
 #include "desktop/print_window.h"
@@ -55,6 +56,9 @@ QComboBox* comboBox(QWidget* parent, const ControlLayout& c)
     return box;
 }
 
+// The two buttons that turn line ｎ, which Label3 names.
+bool isTurningButton(Control c) { return c == Control::hidari || c == Control::migi; }
+
 QLabel* label(QWidget* parent, const ControlLayout& c)
 {
     auto* l = new QLabel(toQString(c.text), parent);
@@ -77,6 +81,11 @@ QString toQString(std::u16string_view s)
 
 LessonWindow::LessonWindow(QWidget* parent) : QWidget(parent)
 {
+    // A screen reader meets the window as a frame named by its caption; to it
+    // a plain top-level widget is a filler, which it does not take for a window.
+    setAccessibleRole(staticMetaObject, QAccessible::Window);
+    setAccessibleRole(ControlGroup::staticMetaObject, QAccessible::Grouping);
+
     const WindowLayout& layout = windowLayout();
     setWindowTitle(toQString(layout.initialCaption));
     // 746 × 524 pixels; nothing moves on resize, so the size is fixed.
@@ -100,19 +109,31 @@ LessonWindow::~LessonWindow() = default;
 void LessonWindow::createControls()
 {
     const WindowLayout& layout = windowLayout();
+    // The turning buttons stand in a group of their own, just large enough
+    // for both, so that a screen reader announces them under Label3.
+    auto* turning = new ControlGroup(this);
+    turning->setObjectName(QStringLiteral("kaiten"));
+    turning->setGeometry(pixels(layout[Control::hidari].rect).united(pixels(layout[Control::migi].rect)));
+
     for (const ControlLayout& c : layout.controls) {
+        QWidget* parent = this;
+        QPoint origin; // of the parent, in the window
+        if (isTurningButton(c.id)) {
+            parent = turning;
+            origin = turning->pos();
+        }
         QWidget* w = nullptr;
         switch (c.kind) {
-        case ControlKind::PushButton: w = button(this, c); break;
-        case ControlKind::ComboBox: w = keturon_ = comboBox(this, c); break;
-        case ControlKind::Label: w = label(this, c); break;
+        case ControlKind::PushButton: w = button(parent, c); break;
+        case ControlKind::ComboBox: w = keturon_ = comboBox(parent, c); break;
+        case ControlKind::Label: w = label(parent, c); break;
         case ControlKind::PictureArea:
-            w = gamen_ = new Gamen(pixels(c.rect).size(), japaneseFont(15, false), this);
+            w = gamen_ = new Gamen(pixels(c.rect).size(), japaneseFont(15, false), parent);
             gamen_->setAccessibleName(QStringLiteral(u"図形"));
             break;
         }
         w->setObjectName(QString::fromLatin1(c.name.data(), static_cast<qsizetype>(c.name.size())));
-        w->setGeometry(pixels(c.rect));
+        w->setGeometry(pixels(c.rect).translated(-origin));
         controls_[static_cast<int>(c.id)] = w;
     }
     keturon_->installEventFilter(this);
@@ -121,6 +142,9 @@ void LessonWindow::createControls()
     // box's name from its field, not from setAccessibleName, and finds the
     // heading through this label relation instead.
     static_cast<QLabel*>(control(Control::Label1))->setBuddy(keturon_);
+    // Label3 names the group of the turning buttons the same way. Neither
+    // label has an access key, so the buddies change nothing for the keyboard.
+    static_cast<QLabel*>(control(Control::Label3))->setBuddy(turning);
     // The bottom pixel of Label1 lies under the list.
     keturon_->raise();
 
