@@ -69,7 +69,7 @@ void TestAccessibility::names_data()
     QTest::newRow("kaiten") << "kaiten" << QStringLiteral(u"直線ｎの移動") << QAccessible::Grouping;
     // The list is spoken by what its field shows.
     QTest::newRow("keturon") << "keturon" << QStringLiteral(u"　　　　結論") << QAccessible::ComboBox;
-    QTest::newRow("gamen") << "gamen" << QStringLiteral(u"図形") << QAccessible::Border;
+    QTest::newRow("gamen") << "gamen" << QStringLiteral(u"図形") << QAccessible::Graphic;
 }
 
 void TestAccessibility::names()

@@ -85,6 +85,8 @@ LessonWindow::LessonWindow(QWidget* parent) : QWidget(parent)
     // a plain top-level widget is a filler, which it does not take for a window.
     setAccessibleRole(staticMetaObject, QAccessible::Window);
     setAccessibleRole(ControlGroup::staticMetaObject, QAccessible::Grouping);
+    // The figure is a picture with a description, not a second window.
+    setAccessibleRole(Gamen::staticMetaObject, QAccessible::Graphic);
 
     const WindowLayout& layout = windowLayout();
     setWindowTitle(toQString(layout.initialCaption));

@@ -127,7 +127,7 @@ def main():
         members = sorted(c.name for c in named if c.getRole() == pyatspi.ROLE_PUSH_BUTTON)
         check(members == sorted(inside), f"the buttons under {text!r} are {members}")
 
-    figure = one(everything, pyatspi.ROLE_FRAME, FIGURE)
+    figure = one(everything, pyatspi.ROLE_IMAGE, FIGURE)
     katei = buttons.get("仮定")
     if figure is not None and katei is not None:
         before = figure.description
