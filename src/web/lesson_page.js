@@ -68,12 +68,15 @@ class LessonPage {
       const top = Math.min(...members.map((c) => c.top));
       place(box, left, top, Math.max(...members.map((c) => c.right)) - left,
             Math.max(...members.map((c) => c.bottom)) - top);
-      root.appendChild(box);
       for (const m of members)
         groupOf.set(m.name, { box, left, top });
     }
 
-    for (const c of w.controls) {
+    // In the page in reading order, top to bottom and left to right, so that
+    // a screen reader reads each label just before what it names; the tab
+    // order is the layout's, through tabindex.
+    const reading = [...w.controls].sort((a, b) => a.top - b.top || a.left - b.left);
+    for (const c of reading) {
       let el;
       let setEnabled = (on) => { el.disabled = !on; };
       if (c.kind === 'button') {
@@ -102,6 +105,8 @@ class LessonPage {
       el.id = c.name;
       const g = groupOf.get(c.name);
       const parent = g ? g.box : root;
+      if (g && !g.box.parentNode)
+        root.appendChild(g.box);
       const dx = g ? g.left : 0;
       const dy = g ? g.top : 0;
       if (c.kind === 'picture') {
@@ -122,7 +127,7 @@ class LessonPage {
       parent.appendChild(el);
       this.controls.set(c.name, { element: focusable, setEnabled });
     }
-    // The list lies over the bottom of the label above it.
+    // The open list lies over the buttons below it.
     this.controls.get('keturon').element.parentElement.style.zIndex = 1;
   }
 
@@ -133,7 +138,8 @@ class LessonPage {
     canvas.setAttribute('aria-label', this.layout.gamenName);
     const description = document.createElement('div');
     description.id = 'gamen-description';
-    description.className = 'for-screen-readers';
+    // Read as the picture's description only, not a second time as text.
+    description.hidden = true;
     document.body.appendChild(description);
     this.description = description;
     canvas.setAttribute('aria-describedby', description.id);
