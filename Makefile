@@ -10,7 +10,7 @@ JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 PREFIX     ?= /usr/local
 
-.PHONY: run test deps build build-asan test-asan web run-web bench package install clean
+.PHONY: run test deps build build-asan test-asan web run-web bench bench-web package install clean
 
 run: deps build
 	./$(BUILD)/godojoken
@@ -47,11 +47,16 @@ web: deps
 	@ls -l $(BUILD_WEB)/godojoken.html
 
 run-web: web
-	@echo "The lesson is at http://localhost:$(WEB_PORT)/ (Ctrl+C stops the server)."
+	@echo "The lesson is at http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops the server)."
 	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(BUILD_WEB)/site
 
 bench: deps build
 	./bench/run-benchmarks $(BUILD)
+
+# The browser version's first-figure and click times in headless chromium.
+bench-web: web
+	./tests/web/run-browser-tests.sh --install
+	node bench/web_timing.mjs $(BUILD_WEB)/godojoken.html
 
 # The Debian package $(BUILD)/godojoken_<version>_<arch>.deb.
 package: deps build

@@ -12,7 +12,7 @@ export const CHROMIUM = process.env.GODO_CHROMIUM || '/usr/bin/chromium';
 const FLAGS = [
   '--headless=new', '--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
   '--disable-background-networking', '--disable-component-update', '--disable-sync',
-  '--hide-scrollbars', '--font-render-hinting=none',
+  '--disable-dev-shm-usage', '--hide-scrollbars',
 ];
 
 export async function launch(extraFlags = []) {
