@@ -38,6 +38,10 @@ test('start: the base figure, and only 「仮定」「印刷」「最初」「�
   assert.ok(near(await pixel(page, ...between(A, B, 0.25)), colours.white), 'ＡＢ white');
   assert.ok(near(await pixel(page, 8000, 7000), colours.cyan), 'area cyan');
   assert.ok(near(await pixel(page, 5735, 3000), colours.white), 'no tick yet on ＡＭ');
+  // Texts hang below the point they are printed at: 「Ａ」 at (6900, 1700) fills
+  // its 15-pt cell of 300 twips, and nothing of it shows above the cell.
+  assert.ok(await countColour(page, [6900, 1700, 7200, 1950], colours.white) > 30, 'Ａ in its cell, above line ｌ');
+  assert.equal(await countColour(page, [6900, 1400, 7200, 1690], colours.white), 0, 'nothing above the cell');
 });
 
 test('「仮定」 marks the hypothesis in yellow and unlocks the turning buttons', async () => {
