@@ -50,6 +50,12 @@ test('each control stands at its place, every edge rounded on its own', async ()
     const actual = [box.x, box.y, box.x + box.width, box.y + box.height].map(Math.round);
     assert.deepEqual(actual, [px(l), px(t), px(l + w), px(t + h)], name);
   }
+  // The list's field and its button share the box side by side.
+  const parts = await page.$eval('#keturon', (k) => [k.querySelector('input'), k.querySelector('.open')]
+    .map((e) => { const r = e.getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom]; }));
+  assert.deepEqual([parts[0][0], parts[0][1], parts[0][3], parts[1][1], parts[1][2], parts[1][3]],
+                   [px(9240), px(2520), px(2850), px(2520), px(11052), px(2850)]);
+  assert.equal(parts[0][2], parts[1][0]);
   const command1 = await (await page.$('#Command1')).boundingBox();
   assert.deepEqual([command1.x, command1.y, command1.x + command1.width, command1.y + command1.height],
                    [616, 384, 737, 409]);
