@@ -68,6 +68,29 @@ export function countColour(page, [x0, y0, x1, y1], colour, tolerance = 40) {
   }, x0, y0, x1, y1, colour, tolerance);
 }
 
+// The colours of a screenshot at some points, decoded by the browser in a
+// blank tab of its own.
+export async function screenshotColours(page, points) {
+  const png = await page.screenshot({ encoding: 'base64' });
+  const blank = await page.browser().newPage();
+  try {
+    return await blank.evaluate(async (png, points) => {
+      const img = new Image();
+      img.src = 'data:image/png;base64,' + png;
+      await img.decode();
+      const c = document.createElement('canvas');
+      c.width = img.width;
+      c.height = img.height;
+      const ctx = c.getContext('2d');
+      ctx.drawImage(img, 0, 0);
+      return points.map(([x, y]) => Array.from(ctx.getImageData(x, y, 1, 1).data.slice(0, 3)));
+    }, png, points);
+  } finally {
+    await blank.close();
+    await page.bringToFront();
+  }
+}
+
 export function near(actual, expected, tolerance = 8) {
   return actual.every((v, i) => Math.abs(v - expected[i]) <= tolerance);
 }
