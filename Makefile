@@ -1,18 +1,21 @@
 # Two commands: `make run` opens the lesson window, `make test` runs every test.
-# Both install the Debian packages they need first.
+# Both install the Debian packages they need first. `make web` builds the
+# lesson for the browser, `make run-web` serves it on this machine.
 
 BUILD      ?= build
 BUILD_ASAN ?= build-asan
+BUILD_WEB  ?= build-web
+WEB_PORT   ?= 8012
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 PREFIX     ?= /usr/local
 
-.PHONY: run test deps build build-asan test-asan bench package install clean
+.PHONY: run test deps build build-asan test-asan web run-web bench bench-web package install clean
 
 run: deps build
 	./$(BUILD)/godojoken
 
-test: deps build
+test: deps build web
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) test-asan
 
@@ -20,7 +23,8 @@ deps:
 	./scripts/install-deps
 
 build:
-	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGODO_BUILD_BENCHMARKS=ON $(CMAKE_ARGS)
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DGODO_BUILD_BENCHMARKS=ON \
+	      -DGODO_WEB_DIR=$(abspath $(BUILD_WEB)) $(CMAKE_ARGS)
 	cmake --build $(BUILD) -j $(JOBS)
 
 # The same suites under AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -31,8 +35,28 @@ build-asan:
 test-asan: build-asan
 	cd $(BUILD_ASAN) && ctest --output-on-failure -j $(JOBS) -LE no-sanitizer
 
+# The lesson in the browser: $(BUILD_WEB)/godojoken.html, one file that runs
+# offline, and $(BUILD_WEB)/site/ to serve and install as an app. emcc runs
+# under Debian's Python and finds Debian's node modules, whichever python3
+# and node come first on PATH.
+WEB_ENV = EMSDK_PYTHON=$$(test -x /usr/bin/python3 && echo /usr/bin/python3 || command -v python3) \
+          NODE_PATH=/usr/share/nodejs
+web: deps
+	$(WEB_ENV) emcmake cmake -S src/web -B $(BUILD_WEB) -G Ninja -DCMAKE_BUILD_TYPE=Release
+	$(WEB_ENV) cmake --build $(BUILD_WEB) -j $(JOBS)
+	@ls -l $(BUILD_WEB)/godojoken.html
+
+run-web: web
+	@echo "The lesson is at http://127.0.0.1:$(WEB_PORT)/ (Ctrl+C stops the server)."
+	python3 -m http.server $(WEB_PORT) --bind 127.0.0.1 --directory $(BUILD_WEB)/site
+
 bench: deps build
 	./bench/run-benchmarks $(BUILD)
+
+# The browser version's first-figure and click times in headless chromium.
+bench-web: web
+	./tests/web/run-browser-tests.sh --install
+	node bench/web_timing.mjs $(BUILD_WEB)/godojoken.html
 
 # The Debian package $(BUILD)/godojoken_<version>_<arch>.deb.
 package: deps build
@@ -43,4 +67,4 @@ install: deps build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_WEB)

@@ -1,0 +1,99 @@
+// The browser version's timings in Debian's headless chromium:
+//  - first figure: from navigation of file://…/godojoken.html to the figure
+//    drawn (the page's mark 'godo-first-figure', taken once the load step's
+//    drawing is on the canvas and the window is laid out and shown), over
+//    RUNS navigations, each in a new tab of one browser;
+//  - one click: the page's measure 'godo-event' around one event (the core's
+//    handler with both passes, and the canvas render), for CLICKS clicks of
+//    「右回転」/「左回転」 with every overlay on, and of 「仮定」.
+// Usage: node bench/web_timing.mjs build-web/godojoken.html
+// Needs the test tools: tests/web/run-browser-tests.sh --install (`make bench-web` does both).
+
+import { pathToFileURL } from 'node:url';
+import { resolve } from 'node:path';
+import { statSync } from 'node:fs';
+import { launch } from '../tests/web/lib/browser.mjs';
+
+const page = resolve(process.argv[2] || 'build-web/godojoken.html');
+const RUNS = Number(process.env.RUNS || 20);
+const CLICKS = Number(process.env.CLICKS || 200);
+
+const median = (xs) => {
+  const s = [...xs].sort((a, b) => a - b);
+  const m = s.length >> 1;
+  return s.length % 2 ? s[m] : (s[m - 1] + s[m]) / 2;
+};
+const quantile = (xs, q) => [...xs].sort((a, b) => a - b)[Math.min(xs.length - 1, Math.floor(q * xs.length))];
+const fmt = (x) => x.toFixed(2);
+
+const browser = await launch();
+try {
+  const url = pathToFileURL(page).href;
+  // One navigation first, so that the figures are of a browser already running.
+  // The page's marks in the order it sets them, and what lies before each.
+  const PHASES = [
+    ['godo-script', 'navigation, the page parsed, the core\'s script run'],
+    ['godo-core-ready', 'the wasm decoded, compiled and instantiated'],
+    ['godo-window-built', 'the window built from the layout'],
+    ['godo-figure-rendered', 'the load step (Form1::load) and the first canvas render'],
+    ['godo-first-figure', 'the window shown and laid out, focus on the picture area'],
+  ];
+  const phases = PHASES.map(() => []);
+  const first = [];
+  const painted = []; // first-contentful-paint, where headless chromium reports it
+  for (let i = 0; i <= RUNS; i++) {
+    const tab = await browser.newPage();
+    await tab.goto(url);
+    await tab.waitForFunction(() => performance.getEntriesByName('godo-first-figure').length > 0);
+    const t = await tab.evaluate((names) => {
+      const at = (n) => performance.getEntriesByName(n)[0].startTime;
+      const paint = performance.getEntriesByName('first-contentful-paint')[0];
+      return { marks: names.map(at), paint: paint ? paint.startTime : null };
+    }, PHASES.map((p) => p[0]));
+    if (i > 0) {
+      first.push(t.marks[t.marks.length - 1]);
+      t.marks.forEach((m, k) => phases[k].push(k ? m - t.marks[k - 1] : m));
+      if (t.paint !== null)
+        painted.push(t.paint);
+    }
+    await tab.close();
+  }
+
+  const tab = await browser.newPage();
+  await tab.goto(url);
+  await tab.waitForFunction(() => performance.getEntriesByName('godo-first-figure').length > 0);
+  const click = async (name) => {
+    await tab.click('#' + name);
+    return tab.evaluate(() => performance.getEntriesByName('godo-event', 'measure')[0].duration);
+  };
+  // The whole lesson, so every overlay is on.
+  await click('katei');
+  await click('migi');
+  await tab.focus('#keturon-field');
+  await tab.keyboard.press('ArrowDown'); // ＡＰ＝ＢＱ
+  await click('sankaku');
+  await click('henkaku');
+  await click('godo');
+  const turns = [];
+  for (let i = 0; i < CLICKS; i++)
+    turns.push(await click(i % 40 < 20 ? 'migi' : 'hidari'));
+  const katei = [];
+  for (let i = 0; i < CLICKS / 4; i++)
+    katei.push(await click('katei'));
+
+  const size = statSync(page).size;
+  console.log(`chromium ${await browser.version()}, ${RUNS} navigations, ${CLICKS} turns`);
+  console.log(`first figure: median ${fmt(median(first))} ms, min ${fmt(Math.min(...first))}, ` +
+              `90th percentile ${fmt(quantile(first, 0.9))}, max ${fmt(Math.max(...first))}`);
+  // Each step's own median: they need not add up to the median of the whole.
+  PHASES.forEach(([name, what], k) =>
+    console.log(`  ${fmt(median(phases[k])).padStart(7)} ms  ${what} (until ${name})`));
+  if (painted.length)
+    console.log(`first contentful paint: median ${fmt(median(painted))} ms over ${painted.length} runs that reported it`);
+  console.log(`one click (turn, every overlay on): median ${fmt(median(turns))} ms, ` +
+              `90th percentile ${fmt(quantile(turns, 0.9))}, max ${fmt(Math.max(...turns))}`);
+  console.log(`one click (「仮定」 on/off): median ${fmt(median(katei))} ms`);
+  console.log(`godojoken.html: ${size} bytes (${fmt(size / 1024)} KiB)`);
+} finally {
+  await browser.close();
+}

@@ -1,0 +1,129 @@
+#!/usr/bin/env python3
+"""Builds the lesson's page from the WebAssembly core and the page's parts.
+
+Writes OUT/godojoken.html, one self-contained file (the core with its wasm,
+the page's script and style inlined) that runs from any web server, from
+file:// and with no network, and OUT/site/, the same page as index.html with a
+web-app manifest, icons and a service worker, to be served and installed.
+The Content-Security-Policy of both allows exactly the inlined script and
+style (by their hashes) and WebAssembly, and no connection at all.
+"""
+
+import argparse
+import base64
+import hashlib
+import html
+import json
+import re
+import subprocess
+import sys
+from pathlib import Path
+
+# The page's scripts, in the order they build on each other.
+SCRIPTS = ["figure_canvas.js", "keturon_combobox.js", "lesson_page.js"]
+
+
+def desktop_entry(path):
+    """Name[ja] and Comment[ja] of the desktop entry: the app's name and description."""
+    fields = {}
+    for line in path.read_text(encoding="utf-8").splitlines():
+        key, sep, value = line.partition("=")
+        if sep:
+            fields[key.strip()] = value.strip()
+    return fields["Name[ja]"], fields["Comment[ja]"]
+
+
+def inline_safe(text, what):
+    """An inlined script or style must not end its element early."""
+    for bad in ("</script", "<!--", "</style"):
+        if bad in text.lower():
+            sys.exit(f"build-page: {what} contains {bad!r} and cannot be inlined")
+    return text
+
+
+def csp_hash(text):
+    digest = hashlib.sha256(text.encode("utf-8")).digest()
+    return "'sha256-" + base64.b64encode(digest).decode("ascii") + "'"
+
+
+def fill(template, values):
+    """Replaces each @NAME@ once; inserted text is not scanned again."""
+    def one(m):
+        if m.group(1) not in values:
+            sys.exit(f"build-page: no value for @{m.group(1)}@")
+        return values[m.group(1)]
+    return re.sub(r"@([A-Z]+)@", one, template)
+
+
+def page(template, title, core, script, style, served):
+    hashes = " ".join([csp_hash(core), csp_hash(script)])
+    policy = [
+        "default-src 'none'",
+        f"script-src {hashes} 'wasm-unsafe-eval'",
+        f"style-src {csp_hash(style)}",
+        "connect-src 'none'",
+        "base-uri 'none'",
+        "form-action 'none'",
+    ]
+    links = ""
+    if served:
+        policy += ["img-src 'self'", "manifest-src 'self'", "worker-src 'self'"]
+        links = ('<link rel="manifest" href="manifest.webmanifest">\n'
+                 '<link rel="icon" href="icon.svg" type="image/svg+xml">\n'
+                 '<link rel="apple-touch-icon" href="icon-192.png">')
+    return fill(template, {
+        "CSP": html.escape("; ".join(policy)),
+        "TITLE": html.escape(title),
+        "LINKS": links,
+        "STYLE": style,
+        "CORE": core,
+        "SCRIPT": script,
+    })
+
+
+def main():
+    ap = argparse.ArgumentParser(description=__doc__)
+    ap.add_argument("--core", required=True, type=Path, help="core.js from emcc (SINGLE_FILE)")
+    ap.add_argument("--src", required=True, type=Path, help="the folder of the page's parts")
+    ap.add_argument("--icon", required=True, type=Path, help="the app's SVG icon")
+    ap.add_argument("--desktop-entry", required=True, type=Path, help="the app's desktop entry")
+    ap.add_argument("--out", required=True, type=Path)
+    args = ap.parse_args()
+
+    name, description = desktop_entry(args.desktop_entry)
+    template = (args.src / "page.html").read_text(encoding="utf-8")
+    style = inline_safe((args.src / "page.css").read_text(encoding="utf-8"), "page.css")
+    core = inline_safe(args.core.read_text(encoding="utf-8"), args.core.name)
+    parts = [inline_safe((args.src / s).read_text(encoding="utf-8"), s) for s in SCRIPTS]
+    # One scope for the parts, none of it global but what the page hands tests.
+    script = "(() => {\n'use strict';\n" + "\n".join(parts) + "})();\n"
+
+    args.out.mkdir(parents=True, exist_ok=True)
+    (args.out / "godojoken.html").write_text(page(template, name, core, script, style, False), encoding="utf-8")
+
+    site = args.out / "site"
+    site.mkdir(exist_ok=True)
+    files = {
+        "index.html": page(template, name, core, script, style, True).encode("utf-8"),
+        "manifest.webmanifest": fill((args.src / "manifest.webmanifest").read_text(encoding="utf-8"), {
+            "NAME": json.dumps(name, ensure_ascii=False)[1:-1],
+            "DESCRIPTION": json.dumps(description, ensure_ascii=False)[1:-1],
+        }).encode("utf-8"),
+        "icon.svg": args.icon.read_bytes(),
+    }
+    for size in (192, 512):
+        files[f"icon-{size}.png"] = subprocess.run(
+            ["rsvg-convert", "-w", str(size), "-h", str(size), str(args.icon)],
+            check=True, capture_output=True).stdout
+    version = hashlib.sha256(b"".join(files[k] for k in sorted(files))).hexdigest()[:16]
+    worker = fill((args.src / "service-worker.js").read_text(encoding="utf-8"), {
+        "VERSION": version,
+        "FILES": json.dumps(["./"] + sorted(files)),
+    })
+    files["service-worker.js"] = worker.encode("utf-8")
+    for file_name, data in files.items():
+        (site / file_name).write_bytes(data)
+
+
+if __name__ == "__main__":
+    main()

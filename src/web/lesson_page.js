@@ -1,0 +1,270 @@
+// The lesson's browser face, on the page's side: builds the window from the
+// core's layout, reports every click and choice to the core's handler, and
+// applies what the core asks (enable, caption, field text, drawing, message,
+// print, end). No lesson logic lives here.
+
+const ENDED = 'プログラムを終了しました。このタブを閉じてください。';
+const OPEN_LIST = '一覧を開く';
+const POINTS_TO_PIXELS = 96 / 72;
+// The figure's backing store on paper: sharp at the usual printer resolutions
+// once the window is scaled up to the page.
+const PRINT_SCALE = 4;
+// Which label names which controls (the layout says so in words).
+const GROUPS = [{ label: 'Label3', members: ['hidari', 'migi'] }];
+const LIST_LABEL = 'Label1';
+// The picture area's sunken frame, as on the desktop.
+const GAMEN_BORDER = 2;
+
+function cssFamilies(families) {
+  // ＭＳ Ｐゴシック is also known by its English name on Windows.
+  const names = [families[0], 'MS PGothic', ...families.slice(1)];
+  return names.map((f) => '"' + f + '"').join(', ') + ', sans-serif';
+}
+
+function place(el, left, top, width, height) {
+  el.style.left = 'calc(var(--u) * ' + left + ')';
+  el.style.top = 'calc(var(--u) * ' + top + ')';
+  el.style.width = 'calc(var(--u) * ' + width + ')';
+  el.style.height = 'calc(var(--u) * ' + height + ')';
+}
+
+function fontOf(c) {
+  return { size: 'calc(var(--u) * ' + c.points * POINTS_TO_PIXELS + ')', weight: String(c.weight) };
+}
+
+class LessonPage {
+  constructor(core) {
+    this.core = core;
+    this.layout = core.layout();
+    this.root = document.getElementById('lesson');
+    this.controls = new Map(); // name → { element, setEnabled }
+    this.shownVersion = -1;
+    this.endRequested = false;
+    this.printing = false;
+    this.build();
+    this.face = new core.WebFace(this.pageObject());
+  }
+
+  build() {
+    const w = this.layout;
+    const root = this.root;
+    const family = cssFamilies(w.fontFamilies);
+    root.style.setProperty('--width', w.width);
+    root.style.setProperty('--height', w.height);
+    root.style.width = 'calc(var(--u) * ' + w.width + ')';
+    root.style.height = 'calc(var(--u) * ' + w.height + ')';
+    root.style.background = w.back;
+    root.style.fontFamily = family;
+
+    const tabIndex = new Map(w.tabOrder.map((name, i) => [name, i + 1]));
+    const groupOf = new Map();
+    for (const g of GROUPS) {
+      const box = document.createElement('div');
+      box.className = 'group';
+      box.setAttribute('role', 'group');
+      box.setAttribute('aria-labelledby', g.label);
+      const members = w.controls.filter((c) => g.members.includes(c.name));
+      const left = Math.min(...members.map((c) => c.left));
+      const top = Math.min(...members.map((c) => c.top));
+      place(box, left, top, Math.max(...members.map((c) => c.right)) - left,
+            Math.max(...members.map((c) => c.bottom)) - top);
+      for (const m of members)
+        groupOf.set(m.name, { box, left, top });
+    }
+
+    // In the page in reading order, top to bottom and left to right, so that
+    // a screen reader reads each label just before what it names; the tab
+    // order is the layout's, through tabindex.
+    const reading = [...w.controls].sort((a, b) => a.top - b.top || a.left - b.left);
+    for (const c of reading) {
+      let el;
+      let setEnabled = (on) => { el.disabled = !on; };
+      if (c.kind === 'button') {
+        el = document.createElement('button');
+        el.type = 'button';
+        el.className = 'push';
+        el.textContent = c.text;
+        el.addEventListener('click', () => this.dispatch(() => this.face.clicked(c.name)));
+      } else if (c.kind === 'combobox') {
+        el = document.createElement('div');
+        this.keturon = new KeturonCombobox(el, {
+          id: c.name, entries: c.entries, labelId: LIST_LABEL, openLabel: OPEN_LIST,
+          onChoose: () => this.dispatch(() => this.face.chosen()),
+        });
+        this.keturon.text = c.text;
+        setEnabled = (on) => this.keturon.setEnabled(on);
+      } else if (c.kind === 'label') {
+        el = document.createElement('div');
+        el.className = 'label';
+        el.textContent = c.text;
+        el.style.color = c.fore;
+        el.style.background = c.back;
+      } else {
+        el = this.pictureArea(c, family);
+      }
+      el.id = c.name;
+      const g = groupOf.get(c.name);
+      const parent = g ? g.box : root;
+      if (g && !g.box.parentNode)
+        root.appendChild(g.box);
+      const dx = g ? g.left : 0;
+      const dy = g ? g.top : 0;
+      if (c.kind === 'picture') {
+        const b = GAMEN_BORDER;
+        place(el, c.left - dx, c.top - dy, c.right - c.left - 2 * b, c.bottom - c.top - 2 * b);
+        el.style.borderWidth = 'calc(var(--u) * ' + b + ')';
+      } else {
+        place(el, c.left - dx, c.top - dy, c.right - c.left, c.bottom - c.top);
+      }
+      if (c.points > 0) {
+        const f = fontOf(c);
+        el.style.fontSize = f.size;
+        el.style.fontWeight = f.weight;
+      }
+      const focusable = c.kind === 'combobox' ? this.keturon.input : el;
+      if (tabIndex.has(c.name))
+        focusable.tabIndex = tabIndex.get(c.name);
+      parent.appendChild(el);
+      this.controls.set(c.name, { element: focusable, setEnabled });
+    }
+    // The open list lies over the buttons below it.
+    this.controls.get('keturon').element.parentElement.style.zIndex = 1;
+  }
+
+  pictureArea(c, family) {
+    const b = GAMEN_BORDER;
+    const canvas = document.createElement('canvas');
+    canvas.setAttribute('role', 'img');
+    canvas.setAttribute('aria-label', this.layout.gamenName);
+    const description = document.createElement('div');
+    description.id = 'gamen-description';
+    // Read as the picture's description only, not a second time as text.
+    description.hidden = true;
+    document.body.appendChild(description);
+    this.description = description;
+    canvas.setAttribute('aria-describedby', description.id);
+    this.figure = new FigureCanvas(canvas, c.right - c.left - 2 * b, c.bottom - c.top - 2 * b, family,
+                                   this.core.opFields);
+    return canvas;
+  }
+
+  // What the core asks of the page.
+  pageObject() {
+    return {
+      setEnabled: (name, on) => this.controls.get(name).setEnabled(on),
+      keturonText: () => this.keturon.text,
+      setKeturonText: (t) => { this.keturon.text = t; },
+      setCaption: (t) => { document.title = t; },
+      setFigureDescription: (t) => { this.description.textContent = t; },
+      printWindow: () => window.print(),
+      end: () => { this.endRequested = true; },
+      showMessage: (t) => this.showMessage(t),
+    };
+  }
+
+  // Every event goes to the core; then the page shows what it drew.
+  dispatch(handler) {
+    if (!this.face)
+      return;
+    performance.clearMarks('godo-event');
+    performance.clearMeasures('godo-event');
+    performance.mark('godo-event');
+    handler();
+    this.after();
+    performance.measure('godo-event', 'godo-event');
+  }
+
+  after() {
+    const version = this.face.drawingVersion();
+    if (version !== this.shownVersion) {
+      this.figure.render(this.face.drawing());
+      this.shownVersion = version;
+    }
+    if (this.endRequested)
+      this.takeDown();
+  }
+
+  start() {
+    performance.mark('godo-window-built');
+    this.face.load();
+    this.figure.setScale(window.devicePixelRatio || 1);
+    this.after();
+    performance.mark('godo-figure-rendered');
+    this.root.hidden = false;
+    this.controls.get(this.layout.tabOrder[0]).element.focus();
+    performance.mark('godo-first-figure');
+    this.followResolution();
+    // On paper the figure is drawn again at a higher scale, and back after.
+    window.addEventListener('beforeprint', () => {
+      this.printing = true;
+      if (this.face)
+        this.figure.setScale(PRINT_SCALE);
+    });
+    window.addEventListener('afterprint', () => {
+      this.printing = false;
+      if (this.face)
+        this.figure.setScale(window.devicePixelRatio || 1);
+    });
+  }
+
+  // Browser zoom and moving to another screen change the device pixel ratio:
+  // the media query for the present ratio stops matching. Zooming resizes the
+  // viewport as well, which catches a browser that reports no change.
+  followResolution() {
+    const rescale = () => {
+      if (this.face && !this.printing)
+        this.figure.setScale(window.devicePixelRatio || 1);
+    };
+    const watch = () => {
+      const mq = window.matchMedia('(resolution: ' + (window.devicePixelRatio || 1) + 'dppx)');
+      mq.addEventListener('change', () => {
+        rescale();
+        watch();
+      }, { once: true });
+    };
+    watch();
+    window.addEventListener('resize', rescale);
+  }
+
+  showMessage(text) {
+    const dialog = document.getElementById('message');
+    document.getElementById('message-title').textContent = document.title;
+    document.getElementById('message-text').textContent = text;
+    if (!dialog.open)
+      dialog.showModal();
+  }
+
+  // 「終了」: a page cannot end the browser. The lesson is taken down, then
+  // the window is closed where the browser allows it (an installed app's
+  // window, a tab that a script opened); elsewhere the line below stays.
+  takeDown() {
+    this.face.delete();
+    this.face = null;
+    this.root.remove();
+    this.description.remove();
+    const ended = document.getElementById('ended');
+    ended.textContent = ENDED;
+    ended.hidden = false;
+    window.close();
+  }
+}
+
+function registerServiceWorker() {
+  // Only the served copy with its manifest keeps itself for offline use.
+  if (!document.querySelector('link[rel="manifest"]') || !('serviceWorker' in navigator))
+    return;
+  navigator.serviceWorker.register('service-worker.js').catch(() => {});
+}
+
+// Compiled at once from the page itself (no fetch); ready within this task.
+// The marks time the start for the benchmarks.
+performance.mark('godo-script');
+createGodoCore().ready.then((c) => {
+  performance.mark('godo-core-ready');
+  const lesson = new LessonPage(c);
+  lesson.start();
+  // For tests and benchmarks: the core, and the face the page drives.
+  window.godojoken = { core: c, lesson };
+  document.getElementById('message-ok').addEventListener('click', () => document.getElementById('message').close());
+  registerServiceWorker();
+});

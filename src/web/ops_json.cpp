@@ -1,0 +1,173 @@
+#include "web/ops_json.h"
+
+#include "draw/display_list.h"
+#include "draw/figure.h"
+#include "model/figure_state.h"
+
+#include <cstdio>
+
+namespace godo::web {
+
+namespace {
+
+class Json {
+public:
+    std::string out;
+
+    void number(double v)
+    {
+        // Nine significant digits give back every 32-bit float exactly.
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%.9g", v);
+        out += buf;
+    }
+    void integer(long v) { out += std::to_string(v); }
+    void key(const char* k)
+    {
+        out += '"';
+        out += k;
+        out += "\":";
+    }
+    void rgb(Rgb c)
+    {
+        out += '[';
+        integer(c.r);
+        out += ',';
+        integer(c.g);
+        out += ',';
+        integer(c.b);
+        out += ']';
+    }
+    // Every code unit that is not printable ASCII as \uXXXX, so the JSON is
+    // plain ASCII whichever way the text was stored.
+    void text(std::u16string_view s)
+    {
+        out += '"';
+        for (char16_t c : s) {
+            if (c >= 0x20 && c < 0x7F && c != '"' && c != '\\') {
+                out += static_cast<char>(c);
+            } else {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(c));
+                out += buf;
+            }
+        }
+        out += '"';
+    }
+};
+
+void op(Json& j, const DrawOp& o)
+{
+    j.out += '{';
+    j.key("kind");
+    j.integer(static_cast<int>(o.kind));
+    j.out += ',';
+    j.key("args");
+    j.out += '[';
+    for (std::size_t i = 0; i < o.args.size(); ++i) {
+        if (i)
+            j.out += ',';
+        j.number(o.args[i]);
+    }
+    j.out += "],";
+    j.key("at");
+    j.out += '[';
+    for (std::size_t i = 0; i < o.at.size(); ++i) {
+        if (i)
+            j.out += ',';
+        j.number(o.at[i]);
+    }
+    j.out += "],";
+    j.key("colour");
+    j.rgb(o.colour);
+    j.out += ',';
+    j.key("solid");
+    j.integer(o.fill == FillStyle::Solid ? 1 : 0);
+    j.out += ',';
+    j.key("fillColour");
+    j.rgb(o.fillColour);
+    j.out += ',';
+    j.key("size");
+    j.number(o.size);
+    j.out += ',';
+    j.key("text");
+    j.text(o.text);
+    j.out += '}';
+}
+
+void pass(Json& j, const DisplayList& list)
+{
+    j.out += '[';
+    bool first = true;
+    for (const DrawOp& o : list.ops()) {
+        if (!first)
+            j.out += ',';
+        first = false;
+        op(j, o);
+    }
+    j.out += ']';
+}
+
+void state(Json& j, const FigureState& s)
+{
+    const std::pair<const char*, int16_t> fields[] = {
+        {"Mx", s.Mx},         {"My", s.My},         {"Ax", s.Ax},           {"Yl", s.Yl},
+        {"Bx", s.Bx},         {"Ym", s.Ym},         {"Px", s.Px},           {"Qx", s.Qx},
+        {"kakudo", s.kakudo}, {"fKatei", s.fKatei}, {"fSankaku", s.fSankaku}, {"nKeturon", s.nKeturon},
+        {"fHenkaku", s.fHenkaku}, {"fGodo", s.fGodo}};
+    j.out += '{';
+    for (const auto& [name, value] : fields) {
+        j.key(name);
+        j.integer(value);
+        j.out += ',';
+    }
+    j.key("dToR");
+    j.number(s.dToR);
+    j.out += '}';
+}
+
+} // namespace
+
+std::string figureCasesJson(int16_t kakudo)
+{
+    Json j;
+    j.out += '[';
+    for (int switches = 0; switches < 16; ++switches) {
+        for (int16_t conclusion = 0; conclusion <= 3; ++conclusion) {
+            FigureState s;
+            s.reset();
+            s.kakudo = kakudo;
+            s.fKatei = switches & 1;
+            s.fSankaku = (switches >> 1) & 1;
+            s.fHenkaku = (switches >> 2) & 1;
+            s.fGodo = (switches >> 3) & 1;
+            s.nKeturon = conclusion;
+
+            // The surface as the load step leaves it.
+            DisplayList list;
+            list.setBackColor(qbColor(kBackground));
+            list.setDrawWidth(3);
+            list.setFontSize(15);
+            Figure figure(list, s);
+
+            if (switches || conclusion)
+                j.out += ',';
+            j.out += "{\"passes\":[";
+            int16_t iro = kBackground;
+            figure.zukei(iro);
+            pass(j, list);
+            j.out += ',';
+            iro = kBrightWhite;
+            figure.zukei(iro);
+            pass(j, list);
+            j.out += "],";
+            j.key("state");
+            state(j, s);
+            j.out += '}';
+        }
+    }
+    j.out += ']';
+    return j.out;
+}
+
+} // namespace godo::web

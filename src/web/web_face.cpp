@@ -1,0 +1,194 @@
+#include "web/web_face.h"
+
+#include "lesson/layout.h"
+#include "lesson/texts.h"
+#include "web/utf.h"
+
+#include <iterator>
+
+using emscripten::val;
+
+namespace godo::web {
+
+namespace {
+
+val js(std::u16string_view s) { return val(toUtf8(s)); }
+
+val name(Control c)
+{
+    const std::string_view n = windowLayout()[c].name;
+    return val(std::string(n));
+}
+
+float packed(Rgb c) { return static_cast<float>((c.r << 16) | (c.g << 8) | c.b); }
+
+std::string css(Rgb c)
+{
+    return "rgb(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + ")";
+}
+
+const char* kindName(ControlKind k)
+{
+    switch (k) {
+    case ControlKind::PushButton: return "button";
+    case ControlKind::ComboBox: return "combobox";
+    case ControlKind::PictureArea: return "picture";
+    case ControlKind::Label: return "label";
+    }
+    return "";
+}
+
+} // namespace
+
+WebFace::WebFace(val page) : page_(std::move(page)), form_(std::make_unique<Form1>(*this)) {}
+
+void WebFace::clicked(const std::string& controlName)
+{
+    for (const ControlLayout& c : windowLayout().controls) {
+        if (c.name == controlName) {
+            form_->clicked(c.id);
+            return;
+        }
+    }
+}
+
+val WebFace::drawing()
+{
+    flat_.clear();
+    val texts = val::array();
+    int textCount = 0;
+    for (const DrawOp& op : gamen_.ops()) {
+        if (!op.draws())
+            continue;
+        Paint paint = Paint::Line;
+        if (op.kind == OpKind::Clear)
+            paint = Paint::Clear;
+        else if (op.kind == OpKind::Circle)
+            paint = Paint::Circle;
+        else if (op.kind == OpKind::PrintText)
+            paint = Paint::Text;
+        float text = -1;
+        if (paint == Paint::Text) {
+            texts.set(textCount, js(op.text));
+            text = static_cast<float>(textCount++);
+        }
+        flat_.insert(flat_.end(), {static_cast<float>(paint), op.at[0], op.at[1], op.at[2], op.at[3], op.size,
+                                   packed(op.colour), op.fill == FillStyle::Solid ? 1.0f : 0.0f,
+                                   packed(op.fillColour), text});
+    }
+    val out = val::object();
+    out.set("ops", val(emscripten::typed_memory_view(flat_.size(), flat_.data())));
+    out.set("texts", texts);
+    return out;
+}
+
+double WebFace::drawingVersion() const
+{
+    // Operations are only ever added between two clears.
+    return static_cast<double>(gamen_.generation()) * 65536.0 + static_cast<double>(gamen_.ops().size());
+}
+
+bool WebFace::setStateForTesting(const std::string& field, int value)
+{
+    FigureState& s = form_->stateForTesting();
+    int16_t* const fields[] = {&s.Mx, &s.My, &s.Ax, &s.Yl, &s.Bx, &s.Ym, &s.kakudo};
+    const char* const names[] = {"Mx", "My", "Ax", "Yl", "Bx", "Ym", "kakudo"};
+    for (std::size_t i = 0; i < std::size(names); ++i) {
+        if (field == names[i]) {
+            *fields[i] = static_cast<int16_t>(value);
+            return true;
+        }
+    }
+    return false;
+}
+
+val WebFace::state() const
+{
+    const FigureState& s = form_->state();
+    val o = val::object();
+    o.set("Mx", s.Mx);
+    o.set("My", s.My);
+    o.set("Ax", s.Ax);
+    o.set("Yl", s.Yl);
+    o.set("Bx", s.Bx);
+    o.set("Ym", s.Ym);
+    o.set("Px", s.Px);
+    o.set("Qx", s.Qx);
+    o.set("kakudo", s.kakudo);
+    o.set("dToR", s.dToR);
+    o.set("fKatei", s.fKatei);
+    o.set("fSankaku", s.fSankaku);
+    o.set("nKeturon", s.nKeturon);
+    o.set("fHenkaku", s.fHenkaku);
+    o.set("fGodo", s.fGodo);
+    return o;
+}
+
+void WebFace::setEnabled(Control control, bool enabled) { page_.call<void>("setEnabled", name(control), enabled); }
+
+std::u16string WebFace::keturonText() const { return toUtf16(page_.call<std::string>("keturonText")); }
+
+void WebFace::setKeturonText(std::u16string_view text) { page_.call<void>("setKeturonText", js(text)); }
+
+void WebFace::setCaption(std::u16string_view caption) { page_.call<void>("setCaption", js(caption)); }
+
+void WebFace::setFigureDescription(std::u16string_view description)
+{
+    page_.call<void>("setFigureDescription", js(description));
+}
+
+void WebFace::printWindow() { page_.call<void>("printWindow"); }
+
+void WebFace::end() { page_.call<void>("end"); }
+
+void WebFace::showMessage(std::u16string_view message) { page_.call<void>("showMessage", js(message)); }
+
+val pageLayout()
+{
+    const WindowLayout& layout = windowLayout();
+    val w = val::object();
+    w.set("width", twipsToPixels(layout.width));
+    w.set("height", twipsToPixels(layout.height));
+    w.set("back", css(layout.back));
+    w.set("caption", js(layout.initialCaption));
+    val families = val::array();
+    families.call<void>("push", js(layout.fontFamily));
+    for (std::u16string_view f : layout.fallbackFamilies)
+        families.call<void>("push", js(f));
+    w.set("fontFamilies", families);
+    w.set("gamenName", js(texts::kGamenName));
+
+    val controls = val::array();
+    for (const ControlLayout& c : layout.controls) {
+        val o = val::object();
+        o.set("name", std::string(c.name));
+        o.set("kind", std::string(kindName(c.kind)));
+        o.set("text", js(c.text));
+        val entries = val::array();
+        for (std::u16string_view e : c.entries)
+            entries.call<void>("push", js(e));
+        o.set("entries", entries);
+        // Each edge rounded on its own, so boxes that meet in twips meet in pixels.
+        o.set("left", twipsToPixels(c.rect.left));
+        o.set("top", twipsToPixels(c.rect.top));
+        o.set("right", twipsToPixels(c.rect.left + c.rect.width));
+        o.set("bottom", twipsToPixels(c.rect.top + c.rect.height));
+        o.set("tabIndex", c.tabIndex);
+        o.set("points", c.font.points);
+        o.set("weight", c.font.weight);
+        if (c.ownColours) {
+            o.set("fore", css(c.fore));
+            o.set("back", css(c.back));
+        }
+        controls.call<void>("push", o);
+    }
+    w.set("controls", controls);
+
+    val tabOrder = val::array();
+    for (Control c : layout.tabOrder)
+        tabOrder.call<void>("push", name(c));
+    w.set("tabOrder", tabOrder);
+    return w;
+}
+
+} // namespace godo::web

@@ -1,0 +1,77 @@
+#pragma once
+// The lesson's browser face, on the WebAssembly side. It is the Face the
+// window's code (Form1) talks to: everything the lesson asks of the window
+// (enable a control, set the caption or the list's text, describe the
+// figure, print, end, show a message) is passed on to the page's JavaScript
+// object, and the page reports the pupil's clicks and choices back through
+// load(), clicked() and chosen(). The picture area is a DisplayList, which
+// the page renders onto its canvas from drawing().
+
+#include "draw/display_list.h"
+#include "lesson/face.h"
+#include "lesson/form1.h"
+
+#include <emscripten/val.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace godo::web {
+
+// What a renderer draws, as `drawing()` numbers them.
+enum class Paint : uint8_t { Clear = 0, Line = 1, Circle = 2, Text = 3 };
+
+// Numbers per operation in drawing().ops: paint, at[0..3], size, colour,
+// solid (0 or 1), fill colour, index into drawing().texts (or -1). Colours are
+// 0xRRGGBB.
+inline constexpr int kOpFields = 10;
+
+class WebFace final : public Face {
+public:
+    // page: the object that applies to the page what the lesson asks; it has
+    // the methods setEnabled(name, on), keturonText(), setKeturonText(text),
+    // setCaption(text), setFigureDescription(text), printWindow(), end() and
+    // showMessage(text).
+    explicit WebFace(emscripten::val page);
+
+    void load() { form_->load(); }
+    // A click on the push button of that name ("katei", "Command1", …).
+    void clicked(const std::string& name);
+    // An entry of keturon's list was chosen; the page has put it in the field.
+    void chosen() { form_->chosen(); }
+
+    // The operations the renderer draws, since the last clear: { ops: a
+    // Float32Array view of kOpFields numbers each, texts: [string] }. The view
+    // lies in the module's memory: read it before calling into the core again.
+    emscripten::val drawing();
+    // Changes when the drawing does: a new clear, or operations added to it.
+    double drawingVersion() const;
+
+    // For tests: sets one field of the figure state out of the range the
+    // lesson keeps it in, as Form1 allows; false for a field it does not know.
+    bool setStateForTesting(const std::string& field, int value);
+    emscripten::val state() const;
+
+private:
+    void setEnabled(Control control, bool enabled) override;
+    std::u16string keturonText() const override;
+    void setKeturonText(std::u16string_view text) override;
+    void setCaption(std::u16string_view caption) override;
+    Surface& gamen() override { return gamen_; }
+    void setFigureDescription(std::u16string_view description) override;
+    void printWindow() override;
+    void end() override;
+    void showMessage(std::u16string_view message) override;
+
+    emscripten::val page_;
+    DisplayList gamen_;
+    std::unique_ptr<Form1> form_; // made once the face is whole: it asks for gamen()
+    std::vector<float> flat_;
+};
+
+// The window's layout as a plain object for the page: sizes in CSS pixels,
+// each edge rounded from twips as the desktop rounds it.
+emscripten::val pageLayout();
+
+} // namespace godo::web

@@ -1,0 +1,123 @@
+// The conclusion list: only a choice runs its handler. The mouse in the open
+// list and Up/Down in the closed field choose; Alt+Down opens the list;
+// typing, Enter and leaving the field choose nothing; typing adds no entry.
+
+import { test, before, after, beforeEach } from 'node:test';
+import assert from 'node:assert/strict';
+import { launch } from './lib/browser.mjs';
+import { openLesson, click, state, enabled, fieldText, drawingVersion } from './lib/lesson.mjs';
+
+const ENTRIES = ['\u3000\u3000\u3000\u3000結論', 'ＡＰ＝ＢＱ', 'ＰＭ＝ＱＭ', '∠APM＝∠BQM'];
+const isOpen = (page) => page.$eval('#keturon-list', (l) => !l.hidden);
+const expanded = (page) => page.$eval('#keturon-field', (f) => f.getAttribute('aria-expanded'));
+const codePoints = (s) => [...s].map((c) => c.codePointAt(0).toString(16));
+
+let browser, page;
+before(async () => browser = await launch());
+after(async () => browser && browser.close());
+// Each case from the start of a lesson whose list is unlocked.
+beforeEach(async () => {
+  if (page)
+    await page.close();
+  page = await openLesson(browser);
+  await click(page, 'katei');
+  await click(page, 'migi');
+  await page.focus('#keturon-field');
+});
+
+test('Down and Up in the closed field step to the next and the previous entry at once', async () => {
+  const seen = [];
+  for (const key of ['ArrowDown', 'ArrowDown', 'ArrowDown', 'ArrowUp']) {
+    await page.keyboard.press(key);
+    seen.push([await fieldText(page), (await state(page)).nKeturon]);
+  }
+  assert.deepEqual(seen, [[ENTRIES[1], 1], [ENTRIES[2], 2], [ENTRIES[3], 3], [ENTRIES[2], 2]]);
+  assert.equal(await isOpen(page), false);
+  assert.ok(await enabled(page, 'sankaku'));
+});
+
+test('nothing happens past the ends of the list', async () => {
+  const v = await drawingVersion(page);
+  await page.keyboard.press('ArrowUp');
+  assert.equal(await drawingVersion(page), v, 'Up on the first entry');
+  for (let i = 0; i < 3; i++)
+    await page.keyboard.press('ArrowDown');
+  const atEnd = await drawingVersion(page);
+  await page.keyboard.press('ArrowDown');
+  assert.equal(await drawingVersion(page), atEnd, 'Down on the last entry');
+  assert.equal(await fieldText(page), ENTRIES[3]);
+});
+
+test('Alt+Down opens the list without a choice; the mouse chooses in it', async () => {
+  const v = await drawingVersion(page);
+  await page.keyboard.down('Alt');
+  await page.keyboard.press('ArrowDown');
+  await page.keyboard.up('Alt');
+  assert.equal(await isOpen(page), true);
+  assert.equal(await expanded(page), 'true');
+  assert.equal(await drawingVersion(page), v);
+  await click(page, 'keturon-entry-3');
+  assert.equal(await isOpen(page), false);
+  assert.equal(await expanded(page), 'false');
+  // The ASCII letters between the full-width signs, read back from the field.
+  assert.deepEqual(codePoints(await fieldText(page)), codePoints('∠APM＝∠BQM'));
+  assert.deepEqual(codePoints(await fieldText(page)),
+                   ['2220', '41', '50', '4d', 'ff1d', '2220', '42', '51', '4d']);
+  assert.equal((await state(page)).nKeturon, 3);
+});
+
+test('Down and Enter in the open list choose the highlighted entry; Escape chooses nothing', async () => {
+  await page.keyboard.down('Alt');
+  await page.keyboard.press('ArrowDown');
+  await page.keyboard.up('Alt');
+  await page.keyboard.press('ArrowDown');
+  assert.equal((await state(page)).nKeturon, 0, 'moving in the open list is no choice');
+  assert.equal(await page.$eval('#keturon-field', (f) => f.getAttribute('aria-activedescendant')), 'keturon-entry-1');
+  await page.keyboard.press('Enter');
+  assert.equal((await state(page)).nKeturon, 1);
+  await click(page, 'keturon .open');
+  await page.keyboard.press('ArrowDown');
+  await page.keyboard.press('Escape');
+  assert.equal(await isOpen(page), false);
+  assert.equal((await state(page)).nKeturon, 1);
+});
+
+test('typing, Enter and leaving the field change nothing, and add no entry', async () => {
+  const v = await drawingVersion(page);
+  await page.$eval('#keturon-field', (f) => f.select());
+  await page.keyboard.type('ＡＰ＝ＢＱ');
+  await page.keyboard.press('Enter');
+  await page.keyboard.press('Tab');
+  assert.equal(await fieldText(page), 'ＡＰ＝ＢＱ');
+  assert.equal((await state(page)).nKeturon, 0);
+  assert.equal(await drawingVersion(page), v);
+  assert.equal(await enabled(page, 'sankaku'), false);
+  assert.equal(await page.$$eval('#keturon [role=option]', (o) => o.length), 4);
+  // The next choice puts its entry into the field and decides.
+  await page.focus('#keturon-field');
+  await page.keyboard.press('ArrowDown');
+  assert.equal(await fieldText(page), ENTRIES[1]);
+  assert.equal((await state(page)).nKeturon, 1);
+});
+
+test('choosing the heading entry after a conclusion takes 「注目する三角形」 back, and keeps the rest', async () => {
+  await page.keyboard.press('ArrowDown');
+  await click(page, 'sankaku');
+  await click(page, 'henkaku');
+  await page.focus('#keturon-field');
+  await page.keyboard.press('ArrowUp');
+  const s = await state(page);
+  assert.deepEqual([s.nKeturon, s.fSankaku], [0, 1]);
+  assert.equal(await fieldText(page), ENTRIES[0]);
+  assert.equal(await enabled(page, 'sankaku'), false);
+  assert.ok(await enabled(page, 'godo'));
+  assert.deepEqual(page.problems, []);
+});
+
+test('a disabled list neither opens nor chooses', async () => {
+  await click(page, 'saisyo');
+  assert.equal(await enabled(page, 'keturon'), false);
+  await click(page, 'keturon .open');
+  assert.equal(await isOpen(page), false);
+  assert.equal((await state(page)).nKeturon, 0);
+});

@@ -1,0 +1,147 @@
+// The window in the page: its size and colour, the thirteen controls at
+// their places with their texts, fonts and tab order, disabled controls
+// dimmed and inert, the figure's backing store following the pixel ratio.
+
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { launch } from './lib/browser.mjs';
+import { openLesson, click, drawingVersion, screenshotColours } from './lib/lesson.mjs';
+
+// Left, top, width, height in twips, as the window's layout gives them.
+const PLACES = {
+  Command1: [9240, 5760, 1815, 375], keturon: [9240, 2520, 1812, 330], godo: [9240, 4320, 1812, 372],
+  henkaku: [9240, 3720, 1812, 372], sankaku: [9240, 3120, 1812, 372], katei: [9240, 360, 1812, 372],
+  owari: [9240, 7200, 1815, 375], saisyo: [9240, 6480, 1815, 375], migi: [10200, 1440, 852, 372],
+  hidari: [9240, 1440, 852, 372], gamen: [120, 240, 8805, 7485], Label1: [9120, 2160, 1935, 375],
+  Label3: [9120, 1080, 1950, 270],
+};
+// Each edge to the nearest pixel, a half up.
+const px = (twips) => Math.floor((2 * twips + 15) / 30);
+
+const TEXTS = {
+  Command1: '印刷', godo: '合同条件', henkaku: '等しい辺・角', sankaku: '注目する三角形', katei: '仮定',
+  owari: '終了', saisyo: '最初', migi: '右回転', hidari: '左回転', Label1: '証明の進め方',
+  Label3: '直線ｎの移動',
+};
+const ENTRIES = ['\u3000\u3000\u3000\u3000結論', 'ＡＰ＝ＢＱ', 'ＰＭ＝ＱＭ', '∠APM＝∠BQM'];
+const CAPTION = '三角形の合同条件の使い方(q.Sorano)';
+
+let browser, page;
+before(async () => {
+  browser = await launch();
+  page = await openLesson(browser);
+});
+after(async () => browser && browser.close());
+
+test('the window is 746 × 524 CSS pixels of olive, the title is the caption', async () => {
+  const box = await (await page.$('#lesson')).boundingBox();
+  assert.deepEqual([box.width, box.height], [746, 524]);
+  // Between the picture area and the window's edge, and below the buttons.
+  const points = [[3, 3], [740, 518], [700, 330]];
+  assert.deepEqual(await screenshotColours(page, points), points.map(() => [128, 128, 0]));
+  assert.equal(await page.title(), CAPTION);
+});
+
+test('each control stands at its place, every edge rounded on its own', async () => {
+  for (const [name, [l, t, w, h]] of Object.entries(PLACES)) {
+    const box = await (await page.$('#' + name)).boundingBox();
+    const actual = [box.x, box.y, box.x + box.width, box.y + box.height].map(Math.round);
+    assert.deepEqual(actual, [px(l), px(t), px(l + w), px(t + h)], name);
+  }
+  // The list's field and its button share the box side by side.
+  const parts = await page.$eval('#keturon', (k) => [k.querySelector('input'), k.querySelector('.open')]
+    .map((e) => { const r = e.getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom]; }));
+  assert.deepEqual([parts[0][0], parts[0][1], parts[0][3], parts[1][1], parts[1][2], parts[1][3]],
+                   [px(9240), px(2520), px(2850), px(2520), px(11052), px(2850)]);
+  assert.equal(parts[0][2], parts[1][0]);
+  const command1 = await (await page.$('#Command1')).boundingBox();
+  assert.deepEqual([command1.x, command1.y, command1.x + command1.width, command1.y + command1.height],
+                   [616, 384, 737, 409]);
+});
+
+test('captions, labels and the list are the lesson\'s texts, code point for code point', async () => {
+  for (const [name, text] of Object.entries(TEXTS))
+    assert.equal(await page.$eval('#' + name, (e) => e.textContent), text, name);
+  assert.deepEqual(await page.$$eval('#keturon [role=option]', (os) => os.map((o) => o.textContent)), ENTRIES);
+  assert.equal(await page.$eval('#keturon-field', (e) => e.value), ENTRIES[0]);
+});
+
+test('fonts: the layout\'s family first, then the gothic faces, at the layout\'s sizes and weights', async () => {
+  const font = (sel) => page.$eval(sel, (e) => {
+    const s = getComputedStyle(e);
+    return [s.fontFamily.split(',')[0].trim().replace(/"/g, ''), s.fontSize, s.fontWeight];
+  });
+  assert.deepEqual(await font('#Command1'), ['ＭＳ Ｐゴシック', '16px', '700']);
+  assert.deepEqual(await font('#katei'), ['ＭＳ Ｐゴシック', '14px', '700']);
+  assert.deepEqual(await font('#keturon-field'), ['ＭＳ Ｐゴシック', '14px', '700']);
+  assert.deepEqual(await font('#Label1'), ['ＭＳ Ｐゴシック', '18px', '400']);
+  const families = await page.$eval('#katei', (e) => getComputedStyle(e).fontFamily);
+  for (const f of ['Hiragino Sans', 'Noto Sans CJK JP', 'IPAPGothic'])
+    assert.ok(families.includes(f), f + ' in ' + families);
+  assert.deepEqual(await page.$eval('#Label3', (e) => [getComputedStyle(e).color, getComputedStyle(e).backgroundColor]),
+                   ['rgb(255, 255, 255)', 'rgb(128, 128, 0)']);
+});
+
+test('the focus starts on the picture area and Tab skips the disabled controls', async () => {
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'gamen');
+  const order = [];
+  for (let i = 0; i < 4; i++) {
+    await page.keyboard.press('Tab');
+    order.push(await page.evaluate(() => document.activeElement.id));
+  }
+  assert.deepEqual(order, ['saisyo', 'owari', 'katei', 'Command1']);
+});
+
+test('disabled controls are dimmed and a click on them does nothing', async () => {
+  const look = (n) => page.$eval('#' + n, (e) => getComputedStyle(e).color);
+  assert.notEqual(await look('sankaku'), await look('katei'));
+  const v = await drawingVersion(page);
+  await click(page, 'sankaku');
+  await click(page, 'hidari');
+  assert.equal(await drawingVersion(page), v);
+  assert.equal(await page.evaluate(() => godojoken.lesson.face.state().kakudo), 35);
+});
+
+test('with every control unlocked, Tab goes through them in the layout\'s order', async () => {
+  const p = await openLesson(browser);
+  await click(p, 'katei');
+  await click(p, 'migi');
+  await p.focus('#keturon-field');
+  await p.keyboard.press('ArrowDown');
+  await click(p, 'sankaku');
+  await click(p, 'henkaku');
+  await p.focus('#gamen');
+  const order = [];
+  for (let i = 0; i < 10; i++) {
+    await p.keyboard.press('Tab');
+    order.push(await p.evaluate(() => document.activeElement.id));
+  }
+  assert.deepEqual(order, ['hidari', 'migi', 'saisyo', 'owari', 'katei', 'sankaku', 'henkaku', 'godo',
+                           'keturon-field', 'Command1']);
+  assert.deepEqual(p.problems, []);
+  await p.close();
+});
+
+test('the canvas keeps a backing store at the device pixel ratio', async () => {
+  const size = () => page.$eval('#gamen', (c) => [c.width, c.height, c.clientWidth, c.clientHeight]);
+  await page.bringToFront(); // media queries are evaluated as a tab renders
+  assert.deepEqual(await size(), [583, 495, 583, 495]);
+  // As a zoom does, the viewport changes with the ratio (chromium evaluates
+  // media queries again on a resize).
+  await page.setViewport({ width: 820, height: 600, deviceScaleFactor: 2 });
+  await page.waitForFunction(() => document.getElementById('gamen').width === 1166);
+  assert.deepEqual(await size(), [1166, 990, 583, 495]);
+  // Drawn anew at the new scale, not stretched: a 3-px line is 6 device pixels wide.
+  const column = await page.evaluate(() => {
+    const d = document.getElementById('gamen').getContext('2d').getImageData(600, 240, 1, 40).data;
+    let white = 0;
+    for (let i = 0; i < d.length; i += 4)
+      if (d[i] > 200 && d[i + 1] > 200 && d[i + 2] > 200)
+        ++white;
+    return white;
+  });
+  assert.ok(column >= 5 && column <= 7, `line ｌ ${column} device pixels wide`);
+  await page.setViewport({ width: 800, height: 600, deviceScaleFactor: 1 });
+  await page.waitForFunction(() => document.getElementById('gamen').width === 583);
+  assert.deepEqual(page.problems, []);
+});

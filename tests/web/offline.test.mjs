@@ -1,0 +1,131 @@
+// Nothing leaves the device: from file:// with the network cut the lesson
+// runs, asking for nothing but its own file; the page's policy refuses every
+// connection; nothing of the lesson is stored. Served from this machine, the
+// page is an installable app that keeps its own files and opens offline.
+
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { spawn } from 'node:child_process';
+import { join } from 'node:path';
+import { launch } from './lib/browser.mjs';
+import { openLesson, click, state, PAGE_URL, WEB_DIR } from './lib/lesson.mjs';
+
+let browser;
+before(async () => browser = await launch());
+after(async () => browser && browser.close());
+
+// Every request the tab makes, data: and blob: included.
+async function recordRequests(page) {
+  const urls = [];
+  const cdp = await page.createCDPSession();
+  await cdp.send('Network.enable');
+  cdp.on('Network.requestWillBeSent', (e) => urls.push(e.request.url));
+  return urls;
+}
+
+async function wholeLesson(page) {
+  for (const name of ['katei', 'migi', 'hidari'])
+    await click(page, name);
+  await page.focus('#keturon-field');
+  await page.keyboard.press('ArrowDown');
+  for (const name of ['sankaku', 'henkaku', 'godo', 'saisyo'])
+    await click(page, name);
+}
+
+test('from file:// with the network cut, the lesson runs and asks for nothing but its file', async () => {
+  let urls;
+  const page = await openLesson(browser, PAGE_URL, async (p) => {
+    urls = await recordRequests(p);
+    await p.setOfflineMode(true);
+  });
+  await wholeLesson(page);
+  assert.equal((await state(page)).kakudo, 35);
+  assert.deepEqual(urls, [PAGE_URL]);
+  assert.deepEqual(page.problems, []);
+  await page.close();
+});
+
+test('the page\'s policy refuses a connection before it is made', async () => {
+  const page = await openLesson(browser);
+  const result = await page.evaluate(async () => {
+    const violations = [];
+    document.addEventListener('securitypolicyviolation', (e) => violations.push(e.effectiveDirective));
+    let fetched = 'fetched';
+    try {
+      await fetch('http://127.0.0.1:9/');
+    } catch (e) {
+      fetched = 'refused';
+    }
+    await new Promise((r) => setTimeout(r, 50));
+    return { fetched, violations };
+  });
+  assert.deepEqual(result, { fetched: 'refused', violations: ['connect-src'] });
+  const policy = await page.$eval('meta[http-equiv="Content-Security-Policy"]', (m) => m.content);
+  assert.match(policy, /default-src 'none'/);
+  assert.match(policy, /connect-src 'none'/);
+  await page.close();
+});
+
+test('nothing of the lesson is stored: no cookie, no web storage, no database', async () => {
+  const page = await openLesson(browser);
+  await wholeLesson(page);
+  const stored = await page.evaluate(async () => ({
+    cookie: document.cookie,
+    local: localStorage.length,
+    session: sessionStorage.length,
+    databases: (await indexedDB.databases()).length,
+  }));
+  assert.deepEqual(stored, { cookie: '', local: 0, session: 0, databases: 0 });
+  await page.close();
+});
+
+// python3 -m http.server on a free port of 127.0.0.1, for the site folder.
+function serve(dir) {
+  return new Promise((resolve, reject) => {
+    const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', dir],
+                         { stdio: ['ignore', 'pipe', 'pipe'] });
+    server.stdout.on('data', (d) => {
+      const m = String(d).match(/port (\d+)/);
+      if (m)
+        resolve({ url: `http://127.0.0.1:${m[1]}/`, stop: () => server.kill() });
+    });
+    server.on('exit', (code) => reject(new Error('http.server ended: ' + code)));
+  });
+}
+
+test('served from this machine: an installable app that opens again offline', async () => {
+  const server = await serve(join(WEB_DIR, 'site'));
+  // The profile's own context: an incognito one cannot install an app.
+  const page = await browser.newPage();
+  try {
+    const urls = await recordRequests(page);
+    await page.goto(server.url);
+    await page.waitForFunction(() => performance.getEntriesByName('godo-first-figure').length > 0);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+
+    const cdp = await page.createCDPSession();
+    const manifest = await cdp.send('Page.getAppManifest');
+    assert.deepEqual(manifest.errors, []);
+    const app = JSON.parse(manifest.data);
+    assert.equal(app.name, '三角形の合同条件');
+    assert.equal(app.display, 'standalone');
+    const installability = await cdp.send('Page.getInstallabilityErrors');
+    assert.deepEqual(installability.installabilityErrors, []);
+
+    // Only its own files, all from this server.
+    const own = new Set(['', 'index.html', 'manifest.webmanifest', 'icon.svg', 'icon-192.png', 'icon-512.png',
+                         'service-worker.js'].map((f) => server.url + f));
+    for (const u of urls)
+      assert.ok(own.has(u), 'asked for ' + u);
+
+    server.stop();
+    await page.setOfflineMode(true);
+    await page.reload();
+    await page.waitForFunction(() => performance.getEntriesByName('godo-first-figure').length > 0);
+    await click(page, 'katei');
+    assert.equal((await state(page)).fKatei, 1);
+  } finally {
+    server.stop();
+    await page.close();
+  }
+});
