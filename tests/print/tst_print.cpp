@@ -7,7 +7,7 @@
 #include "page_raster.h"
 #include "print_queue.h"
 
-#include "desktop/qt_surface.h"
+#include "desktop/figure_painter.h"
 #include "model/figure_state.h"
 #include "desktop/lesson_window.h"
 #include "desktop/gamen.h"
