@@ -30,8 +30,8 @@ All captions are Japanese. The window can be printed on the default printer.")
 
 # The Qt libraries and the C/C++ runtime come from what the executable really
 # links (dpkg-shlibdeps); the Japanese face the window asks for does not show
-# up there, so it is named here. The X11 platform plugin and the CUPS print
-# plugin ship inside libqt6gui6 and libqt6printsupport6.
+# up there, so it is named here. The X11 platform plugin ships inside
+# libqt6gui6; printing needs libcups2, which the executable links.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
