@@ -1,6 +1,6 @@
 #include "desktop/cups_job.h"
 
-#include <cups/cups.h>
+#include "desktop/cups_library.h"
 
 #include <algorithm>
 
@@ -9,6 +9,9 @@ namespace godo {
 namespace {
 
 using std::chrono::duration_cast;
+
+// Only called once printOnDefaultPrinter has found the library.
+const CupsLibrary& cups() { return *cupsLibrary(); }
 using std::chrono::milliseconds;
 
 // How often a wait on the server looks at the deadline. libcups bounds each
@@ -43,16 +46,16 @@ int onWaitTimeout(http_t*, void* data)
 struct Connection {
     http_t* http = nullptr;
     Connection(Talk& talk)
-        : http(httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, talk.remainingMs(),
-                            nullptr))
+        : http(cups().httpConnect2(cups().cupsServer(), cups().ippPort(), nullptr, AF_UNSPEC, cups().cupsEncryption(),
+                                   1, talk.remainingMs(), nullptr))
     {
         if (http)
-            httpSetTimeout(http, kWaitSlice, onWaitTimeout, &talk);
+            cups().httpSetTimeout(http, kWaitSlice, onWaitTimeout, &talk);
     }
     ~Connection()
     {
         if (http)
-            httpClose(http);
+            cups().httpClose(http);
     }
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
@@ -63,16 +66,20 @@ struct Destination {
     ~Destination()
     {
         if (dest)
-            cupsFreeDests(1, dest);
+            cups().cupsFreeDests(1, dest);
     }
 };
 
 struct Response {
     ipp_t* ipp;
-    ~Response() { ippDelete(ipp); }
+    ~Response() { cups().ippDelete(ipp); }
 };
 
-std::string lastError() { return cupsLastErrorString() ? cupsLastErrorString() : ""; }
+std::string lastError()
+{
+    const char* text = cups().cupsLastErrorString();
+    return text ? text : "";
+}
 
 struct PrinterStatus {
     bool accepting = true;
@@ -85,25 +92,26 @@ struct PrinterStatus {
 bool askStatus(http_t* http, const cups_dest_t& dest, PrinterStatus& status)
 {
     char uri[HTTP_MAX_URI];
-    const char* supported = cupsGetOption("printer-uri-supported", dest.num_options, dest.options);
+    const char* supported = cups().cupsGetOption("printer-uri-supported", dest.num_options, dest.options);
     if (!supported) {
-        httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(),
+        cups().httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", cups().ippPort(),
                          "/printers/%s", dest.name);
         supported = uri;
     }
-    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, supported);
+    ipp_t* request = cups().ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    cups().ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, supported);
     static const char* const wanted[] = {"printer-is-accepting-jobs", "printer-state", "printer-state-message"};
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 3, nullptr, wanted);
-    const Response response{cupsDoRequest(http, request, "/")};
-    if (!response.ipp || ippGetStatusCode(response.ipp) >= IPP_STATUS_REDIRECTION_OTHER_SITE)
+    cups().ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 3, nullptr, wanted);
+    const Response response{cups().cupsDoRequest(http, request, "/")};
+    if (!response.ipp || cups().ippGetStatusCode(response.ipp) >= IPP_STATUS_REDIRECTION_OTHER_SITE)
         return false;
-    if (ipp_attribute_t* a = ippFindAttribute(response.ipp, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN))
-        status.accepting = ippGetBoolean(a, 0) != 0;
-    if (ipp_attribute_t* a = ippFindAttribute(response.ipp, "printer-state", IPP_TAG_ENUM))
-        status.state = ippGetInteger(a, 0);
-    if (ipp_attribute_t* a = ippFindAttribute(response.ipp, "printer-state-message", IPP_TAG_TEXT))
-        status.message = ippGetString(a, 0, nullptr) ? ippGetString(a, 0, nullptr) : "";
+    if (ipp_attribute_t* a = cups().ippFindAttribute(response.ipp, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN))
+        status.accepting = cups().ippGetBoolean(a, 0) != 0;
+    if (ipp_attribute_t* a = cups().ippFindAttribute(response.ipp, "printer-state", IPP_TAG_ENUM))
+        status.state = cups().ippGetInteger(a, 0);
+    if (ipp_attribute_t* a = cups().ippFindAttribute(response.ipp, "printer-state-message", IPP_TAG_TEXT))
+        if (const char* text = cups().ippGetString(a, 0, nullptr))
+            status.message = text;
     return true;
 }
 
@@ -112,14 +120,14 @@ bool askStatus(http_t* http, const cups_dest_t& dest, PrinterStatus& status)
 // on a connection broken midway is that of the job's creation: success.)
 bool sendDocument(http_t* http, const std::string& printer, int job, const std::string& title, const std::string& pdf)
 {
-    http_status_t sent = cupsStartDocument(http, printer.c_str(), job, title.c_str(), CUPS_FORMAT_PDF, 1);
+    http_status_t sent = cups().cupsStartDocument(http, printer.c_str(), job, title.c_str(), CUPS_FORMAT_PDF, 1);
     if (sent == HTTP_STATUS_CONTINUE)
-        sent = cupsWriteRequestData(http, pdf.data(), pdf.size());
+        sent = cups().cupsWriteRequestData(http, pdf.data(), pdf.size());
     if (sent != HTTP_STATUS_CONTINUE)
         return false;
     const std::string resource = "/printers/" + printer;
-    const Response answer{cupsGetResponse(http, resource.c_str())};
-    return answer.ipp && ippGetStatusCode(answer.ipp) < IPP_STATUS_REDIRECTION_OTHER_SITE;
+    const Response answer{cups().cupsGetResponse(http, resource.c_str())};
+    return answer.ipp && cups().ippGetStatusCode(answer.ipp) < IPP_STATUS_REDIRECTION_OTHER_SITE;
 }
 
 // A job whose document did not get through is taken back, on a connection
@@ -129,7 +137,7 @@ bool cancelJob(Talk& talk, const std::string& printer, int job)
     if (talk.expired())
         return false;
     const Connection c(talk);
-    return c.http && cupsCancelJob2(c.http, printer.c_str(), job, 0) < IPP_STATUS_REDIRECTION_OTHER_SITE;
+    return c.http && cups().cupsCancelJob2(c.http, printer.c_str(), job, 0) < IPP_STATUS_REDIRECTION_OTHER_SITE;
 }
 
 } // namespace
@@ -139,6 +147,10 @@ PrintAttempt printOnDefaultPrinter(const std::function<std::string()>& document,
 {
     Talk talk{deadline};
     PrintAttempt a;
+    if (!cupsLibrary()) {
+        a.outcome = PrintOutcome::NoCupsLibrary;
+        return a;
+    }
     const auto failed = [&](PrintOutcome otherwise) {
         a.outcome = talk.timedOut ? PrintOutcome::NoAnswer : otherwise;
         if (!talk.timedOut)
@@ -153,7 +165,7 @@ PrintAttempt printOnDefaultPrinter(const std::function<std::string()>& document,
     }
     http_t* http = connection.http;
 
-    const Destination dest{cupsGetNamedDest(http, nullptr, nullptr)};
+    const Destination dest{cups().cupsGetNamedDest(http, nullptr, nullptr)};
     if (!dest.dest)
         return failed(PrintOutcome::NoDefault);
     a.printer = dest.dest->name;
@@ -177,7 +189,7 @@ PrintAttempt printOnDefaultPrinter(const std::function<std::string()>& document,
         return failed(PrintOutcome::NoAnswer);
     }
 
-    a.job = cupsCreateJob(http, a.printer.c_str(), title.c_str(), 0, nullptr);
+    a.job = cups().cupsCreateJob(http, a.printer.c_str(), title.c_str(), 0, nullptr);
     if (a.job == 0)
         return failed(PrintOutcome::Refused);
 

@@ -21,6 +21,7 @@ enum class PrintOutcome {
     Refused,      // the server refused the job
     Incomplete,   // the job was created, but its document did not get through
     NoDocument,   // the document could not be made
+    NoCupsLibrary, // libcups is not installed
 };
 
 struct PrintAttempt {

@@ -63,6 +63,10 @@ std::u16string printMessage(const PrintAttempt& a)
                            : QStringLiteral(u"途中まで送ったジョブ（番号 %1）は、ページがないため印刷されません。")
                                  .arg(job));
         break;
+    case PrintOutcome::NoCupsLibrary:
+        m = QStringLiteral(u"印刷に使う CUPS のライブラリー（libcups2）が見つからないため、印刷できませんでした。"
+                           u"何も印刷されていません。");
+        break;
     case PrintOutcome::NoDocument:
         m = QStringLiteral(u"印刷するページを作れなかったため、印刷できませんでした。何も印刷されていません。");
         break;
