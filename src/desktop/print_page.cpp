@@ -27,10 +27,11 @@ QRectF fitted(QSizeF window, const QRectF& area)
 }
 
 // A quarter turn that the recording is made under and that the page undoes.
-// Fusion keeps the bevels of buttons and of the combo box as small pixmaps
-// at the screen's resolution whenever the painter at most moves or scales;
-// under a turn it paints them with lines and gradients, which a PDF keeps as
-// vectors like everything else.
+// Fusion keeps the bevels of push buttons as small pixmaps at the screen's
+// resolution whenever the painter at most moves or scales; under a turn it
+// paints them with lines and gradients, which a PDF keeps as vectors like
+// everything else. (The combo box it caches under any transform: see
+// PaperComboStyle.)
 const QTransform& turn()
 {
     static const QTransform t = QTransform().rotate(90);
