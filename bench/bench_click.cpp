@@ -1,17 +1,23 @@
 // What one click of the lesson costs: the erase pass (pen 3) and the draw
-// pass (pen 15) of the redraw, on the picture area's real Qt surface and on a
-// surface that draws nothing, which leaves the arithmetic of the figure alone.
+// pass (pen 15) of the redraw into the picture area's list of drawing
+// operations, and the one rasterisation of that list that the next paint
+// makes (BM_ClickDisplayList, what the window does); the two passes into the
+// list alone; and on a surface that draws nothing, which leaves the
+// arithmetic of the figure alone.
 //
 // Arguments of the click benchmarks: the angle of ｎ in degrees, and the
 // overlays: 0 for the base figure, 1..3 for every overlay on with that
-// conclusion. BM_QtSurfaceOperation times the surface's operations one by one,
-// to show what a click's time is made of.
+// conclusion. BM_FigureOperation times the replay of the operations one by
+// one, to show what a click's time is made of.
 
 #include "figure_setup.h"
 
 #include "draw/figure.h"
-#include "desktop/qt_surface.h"
+#include "desktop/figure_painter.h"
+#include "draw/display_list.h"
 #include "desktop/fonts.h"
+
+#include <QPainter>
 
 #include <benchmark/benchmark.h>
 
@@ -108,18 +114,35 @@ void setLabel(benchmark::State& bm)
                                 : "all overlays, conclusion " + std::to_string(conclusion));
 }
 
-void BM_ClickQtSurface(benchmark::State& bm)
+void BM_ClickDisplayList(benchmark::State& bm)
 {
-    godo::QtSurface surface(kAreaSize, 1.0, godo::japaneseFont(15, false));
+    const QFont font = godo::japaneseFont(15, false);
+    godo::DisplayList surface;
     applyLoadSettings(surface);
     FigureState s = stateFor(bm);
     addOperationCounts(bm, s);
     setLabel(bm);
     Figure figure(surface, s);
-    click(figure); // the first use of the face fills Qt's glyph cache
+    click(figure);
+    // The first use of the face fills Qt's glyph cache.
+    benchmark::DoNotOptimize(godo::renderFigure(surface.ops(), kAreaSize, 1.0, font).constBits());
     for (auto _ : bm) {
         click(figure);
-        benchmark::DoNotOptimize(surface.qimage().constBits());
+        const QImage image = godo::renderFigure(surface.ops(), kAreaSize, 1.0, font);
+        benchmark::DoNotOptimize(image.constBits());
+    }
+}
+
+void BM_ClickListOnly(benchmark::State& bm)
+{
+    godo::DisplayList surface;
+    applyLoadSettings(surface);
+    FigureState s = stateFor(bm);
+    setLabel(bm);
+    Figure figure(surface, s);
+    for (auto _ : bm) {
+        click(figure);
+        benchmark::DoNotOptimize(surface.ops().data());
     }
 }
 
@@ -147,62 +170,69 @@ void clickArguments(benchmark::internal::Benchmark* b)
     b->Repetitions(5)->ReportAggregatesOnly(true)->Unit(benchmark::kMicrosecond);
 }
 
-BENCHMARK(BM_ClickQtSurface)->Apply(clickArguments)->MinTime(0.2);
+BENCHMARK(BM_ClickDisplayList)->Apply(clickArguments)->MinTime(0.2);
+BENCHMARK(BM_ClickListOnly)->Apply(clickArguments)->MinTime(0.05);
 BENCHMARK(BM_ClickNullSurface)->Apply(clickArguments)->MinTime(0.05);
 
 // One operation of the kinds a click is made of, with the figure's own
-// coordinates (twips) and colours at 35 degrees.
+// coordinates (twips) and colours at 35 degrees, asked of a list and then
+// replayed.
 struct Operation {
     const char* name;
     const char* label;
-    std::function<void(godo::QtSurface&)> run;
+    std::function<void(godo::DisplayList&)> run;
 };
 
 const Rgb kWhite = godo::qbColor(godo::kBrightWhite);
 const Rgb kRed = godo::qbColor(godo::kLightRed);
 
 const Operation kOperations[] = {
-    {"clear", "the whole area in the background colour", [](godo::QtSurface& g) { g.clear(); }},
+    {"clear", "the whole area in the background colour", [](godo::DisplayList& g) { g.clear(); }},
     {"line_n", "line n at 35 degrees, 12000 twips",
-     [](godo::QtSurface& g) { g.line(9415.98f, 7439.94f, -421.45f, 567.90f, kRed); }},
+     [](godo::DisplayList& g) { g.line(9415.98f, 7439.94f, -421.45f, 567.90f, kRed); }},
     {"line_AB", "segment AB, 6403 twips diagonal",
-     [](godo::QtSurface& g) { g.line(7000, 2000, 2000, 6000, kWhite); }},
-    {"line_l", "line l, 8800 twips horizontal", [](godo::QtSurface& g) { g.line(0, 2000, 8800, 2000, kWhite); }},
+     [](godo::DisplayList& g) { g.line(7000, 2000, 2000, 6000, kWhite); }},
+    {"line_l", "line l, 8800 twips horizontal", [](godo::DisplayList& g) { g.line(0, 2000, 8800, 2000, kWhite); }},
     {"tick", "relative line of 224 twips (hypothesis mark)",
-     [](godo::QtSurface& g) { g.relativeLine(6500, 2000, 200, -100, kWhite); }},
+     [](godo::DisplayList& g) { g.relativeLine(6500, 2000, 200, -100, kWhite); }},
     {"ring", "circle of radius 100 twips, not filled",
-     [](godo::QtSurface& g) {
+     [](godo::DisplayList& g) {
          g.setFillStyle(FillStyle::Transparent);
          g.circle(3073, 3000, 100, kRed);
      }},
     {"dot", "circle of radius 50 twips, filled",
-     [](godo::QtSurface& g) {
+     [](godo::DisplayList& g) {
          g.setFillStyle(FillStyle::Solid);
          g.setFillColor(kRed);
          g.circle(7050, 2100, 50, kRed);
      }},
     {"text_char", "one character",
-     [](godo::QtSurface& g) {
+     [](godo::DisplayList& g) {
          g.setCurrentPoint(4600, 3850);
          g.printText(u"Ｍ");
      }},
     {"text_sentence", "the congruence sentence, 19 characters",
-     [](godo::QtSurface& g) {
+     [](godo::DisplayList& g) {
          g.setCurrentPoint(600, 6400);
          g.printText(godo::kGodoSentence);
      }},
 };
 
-void BM_QtSurfaceOperation(benchmark::State& bm, const Operation& op)
+void BM_FigureOperation(benchmark::State& bm, const Operation& op)
 {
-    godo::QtSurface surface(kAreaSize, 1.0, godo::japaneseFont(15, false));
-    applyLoadSettings(surface);
-    surface.setForeColor(kWhite);
+    const QFont font = godo::japaneseFont(15, false);
+    godo::DisplayList list;
+    applyLoadSettings(list);
+    list.setForeColor(kWhite);
+    op.run(list);
+    QImage image(kAreaSize, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
     bm.SetLabel(op.label);
-    op.run(surface); // glyph cache and first-use costs stay out of the timing
+    godo::paintFigure(painter, list.ops(), font, kAreaSize); // glyph cache and first-use costs stay out
     for (auto _ : bm) {
-        op.run(surface);
-        benchmark::DoNotOptimize(surface.qimage().constBits());
+        godo::paintFigure(painter, list.ops(), font, kAreaSize);
+        benchmark::DoNotOptimize(image.constBits());
     }
 }
 
@@ -213,8 +243,8 @@ int main(int argc, char** argv)
     const OffscreenApplication app(argv[0]);
 
     for (const Operation& op : kOperations)
-        benchmark::RegisterBenchmark(("BM_QtSurfaceOperation/" + std::string(op.name)).c_str(),
-                                     BM_QtSurfaceOperation, op)
+        benchmark::RegisterBenchmark(("BM_FigureOperation/" + std::string(op.name)).c_str(),
+                                     BM_FigureOperation, op)
             ->Repetitions(5)
             ->ReportAggregatesOnly(true)
             ->MinTime(0.05)

@@ -1,6 +1,7 @@
-// Renders the figure in every state a lesson can reach on the Qt surface and
-// saves each image as a PNG, so that two builds of the surface can be
-// compared pixel by pixel after a change that must not alter the drawing.
+// Renders the figure in every state a lesson can reach as the picture area
+// does for the screen (its drawing operations rasterised by renderFigure)
+// and saves each image as a PNG, so that two builds can be compared pixel by
+// pixel after a change that must not alter the drawing.
 //
 //   figure_pixels write DIR      every angle 0..170 in steps of 5, with no
 //                                overlay and with every overlay on for each
@@ -12,7 +13,8 @@
 #include "figure_setup.h"
 
 #include "draw/figure.h"
-#include "desktop/qt_surface.h"
+#include "desktop/figure_painter.h"
+#include "draw/display_list.h"
 #include "desktop/fonts.h"
 
 #include <QDir>
@@ -47,7 +49,8 @@ int writeAll(const char* path)
     for (const qreal dpr : {1.0, 2.0})
         for (int16_t conclusion = 0; conclusion <= 3; ++conclusion)
             for (int16_t angle = 0; angle <= 170; angle += 5) {
-                godo::QtSurface surface(kAreaSize, dpr, godo::japaneseFont(15, false));
+                const QFont font = godo::japaneseFont(15, false);
+                godo::DisplayList surface;
                 applyLoadSettings(surface);
                 godo::FigureState s = lessonState(angle, conclusion);
                 godo::Figure figure(surface, s);
@@ -56,7 +59,7 @@ int writeAll(const char* path)
                 for (const int16_t pen : {godo::kBackground, godo::kBrightWhite}) {
                     iro = pen;
                     figure.zukei(iro);
-                    if (!surface.qimage().save(dir.filePath(imageName(dpr, conclusion, angle, pen)))) {
+                    if (!godo::renderFigure(surface.ops(), kAreaSize, dpr, font).save(dir.filePath(imageName(dpr, conclusion, angle, pen)))) {
                         std::fprintf(stderr, "figure_pixels: cannot write into %s\n", path);
                         return EXIT_FAILURE;
                     }

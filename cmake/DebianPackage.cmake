@@ -30,10 +30,10 @@ All captions are Japanese. The window can be printed on the default printer.")
 
 # The Qt libraries and the C/C++ runtime come from what the executable really
 # links (dpkg-shlibdeps); the Japanese face the window asks for does not show
-# up there, so it is named here. The X11 platform plugin and the CUPS print
-# plugin ship inside libqt6gui6 and libqt6printsupport6.
+# up there, so it is named here, and so is libcups2, which printing opens
+# when it is first needed. The X11 platform plugin ships inside libqt6gui6.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipafont-gothic, libcups2")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

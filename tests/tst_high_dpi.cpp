@@ -2,7 +2,7 @@
 // drawn at half size and blown up.
 
 #include "colour_tolerance.h"
-#include "desktop/qt_surface.h"
+#include "desktop/figure_painter.h"
 #include "desktop/lesson_window.h"
 #include "desktop/gamen.h"
 

@@ -302,7 +302,7 @@ void TestLessonFlow::printing_withoutPrinter()
         const QList<QMessageBox*> boxes = d.messageBoxes();
         QCOMPARE(boxes.size(), 1);
         QVERIFY(boxes.first()->isVisible());
-        QVERIFY2(boxes.first()->text().contains(QStringLiteral(u"既定のプリンター")),
+        QVERIFY2(boxes.first()->text().contains(QStringLiteral(u"何も印刷されていません")),
                  qPrintable(boxes.first()->text()));
         QVERIFY2(d.state() == before, qPrintable(describe(d.state())));
         QCOMPARE(d.enabledFlags(), flags);

@@ -1,44 +1,10 @@
 #include "desktop/gamen.h"
 
+#include <QEvent>
+#include <QPaintEngine>
 #include <QPainter>
 
 namespace godo {
-
-QImage renderFigure(const std::vector<DrawOp>& ops, QSize size, qreal devicePixelRatio, const QFont& font)
-{
-    // Each operation carries its own colours and sizes, so the raster surface
-    // is told them again before it draws.
-    QtSurface raster(size, devicePixelRatio, font);
-    for (const DrawOp& op : ops) {
-        switch (op.kind) {
-        case OpKind::Clear:
-            raster.setBackColor(op.colour);
-            raster.clear();
-            break;
-        case OpKind::Line:
-        case OpKind::LineTo:
-        case OpKind::RelativeLine:
-            raster.setDrawWidth(static_cast<int>(op.size));
-            raster.line(op.at[0], op.at[1], op.at[2], op.at[3], op.colour);
-            break;
-        case OpKind::Circle:
-            raster.setDrawWidth(static_cast<int>(op.size));
-            raster.setFillStyle(op.fill);
-            raster.setFillColor(op.fillColour);
-            raster.circle(op.at[0], op.at[1], op.at[2], op.colour);
-            break;
-        case OpKind::PrintText:
-            raster.setFontSize(op.size);
-            raster.setForeColor(op.colour);
-            raster.setCurrentPoint(op.at[0], op.at[1]);
-            raster.printText(op.text);
-            break;
-        default: // settings: every drawing operation carries its own
-            break;
-        }
-    }
-    return raster.qimage();
-}
 
 Gamen::Gamen(QSize outer, const QFont& font, QWidget* parent)
     : QFrame(parent), inside_(outer - QSize(2 * kBorder, 2 * kBorder)), font_(font)
@@ -58,15 +24,38 @@ const QImage& Gamen::image() const
         image_ = renderFigure(list_.ops(), inside_, dpr, font_);
         renderedGeneration_ = list_.generation();
         renderedOps_ = list_.ops().size();
+        ++renderings_;
     }
     return image_;
+}
+
+bool Gamen::event(QEvent* e)
+{
+    // The window went to another screen, whose scale may differ: the next
+    // paint finds the image's ratio out of date and renders it anew.
+    if (e->type() == QEvent::ScreenChangeInternal)
+        update();
+    return QFrame::event(e);
 }
 
 void Gamen::paintEvent(QPaintEvent* event)
 {
     {
         QPainter p(this);
-        p.drawImage(contentsRect().topLeft(), image());
+        const QRect inside = contentsRect();
+        // The screen, or a grab into a pixmap: the retained image, pixel for
+        // pixel. Anything else, or a painter that scales or turns: the
+        // operations themselves. What the area shows there is its persistent
+        // picture once printing has made one, which is the figure of that
+        // moment.
+        const bool raster = p.paintEngine() && p.paintEngine()->type() == QPaintEngine::Raster;
+        if (raster && p.worldTransform().type() <= QTransform::TxTranslate) {
+            p.drawImage(inside.topLeft(), image());
+        } else {
+            p.setClipRect(inside);
+            p.translate(inside.topLeft());
+            paintFigure(p, list_.picture().empty() ? list_.ops() : list_.picture(), font_, inside_);
+        }
     }
     QFrame::paintEvent(event); // the border
 }

@@ -1,12 +1,15 @@
 #pragma once
 // The picture area: a sunken frame whose inside shows the figure. The lesson
-// draws into the area's list of drawing operations; the frame renders that
-// list into a retained image at the screen's device pixel ratio when it is
-// to be shown and the list or the ratio has changed since, so painting
-// usually only copies the image. Nothing is drawn in response to paint events
-// that the lesson did not ask for.
+// draws into the area's list of drawing operations. On the screen the frame
+// rasterises that list into a retained image at the device pixel ratio of
+// the screen it is on, when it is to be shown and the list or the ratio has
+// changed since, so painting usually only copies the image; moved to a
+// screen of another scale it renders the figure again, crisp. Painted onto
+// anything else (a PDF page, a QPicture) it replays the list as vectors.
+// Nothing is drawn in response to paint events that the lesson did not ask
+// for.
 
-#include "desktop/qt_surface.h"
+#include "desktop/figure_painter.h"
 #include "draw/display_list.h"
 
 #include <QFrame>
@@ -28,10 +31,13 @@ public:
     const QFont& font() const { return font_; }
     // The inside's size in logical pixels.
     QSize figureSize() const { return inside_; }
+    // How many times the figure has been rasterised for the screen.
+    int renderings() const { return renderings_; }
 
     static constexpr int kBorder = 2;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -42,9 +48,7 @@ private:
     mutable QImage image_;
     mutable unsigned renderedGeneration_ = ~0u;
     mutable std::size_t renderedOps_ = 0;
+    mutable int renderings_ = 0;
 };
-
-// Renders a list of drawing operations onto a surface of the given size.
-QImage renderFigure(const std::vector<DrawOp>& ops, QSize size, qreal devicePixelRatio, const QFont& font);
 
 } // namespace godo

@@ -3,6 +3,7 @@
 #include "desktop/accessibility.h"
 #include "desktop/fonts.h"
 #include "desktop/gamen.h"
+#include "desktop/paper_combo_style.h"
 #include "desktop/print_window.h"
 #include "lesson/layout.h"
 
@@ -41,6 +42,11 @@ QPushButton* button(QWidget* parent, const ControlLayout& c)
 QComboBox* comboBox(QWidget* parent, const ControlLayout& c)
 {
     auto* box = new QComboBox(parent);
+    // Sharp on paper too; deleted with the box, which keeps no dangling
+    // pointer to it.
+    auto* style = new PaperComboStyle;
+    style->setParent(box);
+    box->setStyle(style);
     box->setFont(fontOf(c.font));
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert); // typing never adds an entry

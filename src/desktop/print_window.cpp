@@ -1,66 +1,86 @@
 #include "desktop/print_window.h"
 
-#include <QPainter>
-#include <QPixmap>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QRectF>
+#include "desktop/print_page.h"
+
+#include <QString>
 #include <QWidget>
 
 namespace godo {
 
 namespace {
 
-// The largest rectangle of the image's proportions that fits into `area`,
-// centred in it.
-QRectF fitted(QSizeF image, const QRectF& area)
+QString fromUtf8(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// The server's words, in brackets after the message, where it said any.
+QString withReason(const QString& message, const std::string& reason)
 {
-    image.scale(area.size(), Qt::KeepAspectRatio);
-    return QRectF(area.left() + (area.width() - image.width()) / 2,
-                  area.top() + (area.height() - image.height()) / 2, image.width(), image.height());
+    return reason.empty() ? message : message + QStringLiteral(u"（%1）").arg(fromUtf8(reason));
 }
 
 } // namespace
 
+std::u16string printMessage(const PrintAttempt& a)
+{
+    const QString printer = fromUtf8(a.printer);
+    const QString job = QString::number(a.job);
+    QString m;
+    switch (a.outcome) {
+    case PrintOutcome::Printed:
+        return {};
+    case PrintOutcome::Held:
+        m = QStringLiteral(u"プリンター「%1」は停止しています。印刷はジョブ番号 %2 として受け付けられ、"
+                           u"プリンターが再開されるまで待っています。まだ何も印刷されていません。")
+                .arg(printer, job);
+        break;
+    case PrintOutcome::NoServer:
+        m = QStringLiteral(u"印刷サーバーに接続できなかったため、印刷できませんでした。何も印刷されていません。");
+        break;
+    case PrintOutcome::NoAnswer:
+        m = QStringLiteral(u"印刷サーバーが%1秒以内に応答しなかったため、印刷をやめました。何も印刷されていません。")
+                .arg(kPrintTimeLimit.count());
+        break;
+    case PrintOutcome::NoDefault:
+        m = QStringLiteral(u"既定のプリンターが見つからないため、印刷できませんでした。何も印刷されていません。"
+                           u"既定のプリンターは「lpoptions -d プリンター名」で設定できます。");
+        break;
+    case PrintOutcome::NotAccepting:
+        m = withReason(QStringLiteral(u"プリンター「%1」が印刷を受け付けていないため、印刷できませんでした。"
+                                      u"何も印刷されていません。")
+                           .arg(printer),
+                       a.reason);
+        break;
+    case PrintOutcome::Refused:
+        m = withReason(QStringLiteral(u"印刷サーバーがプリンター「%1」への印刷を断ったため、印刷できませんでした。"
+                                      u"何も印刷されていません。")
+                           .arg(printer),
+                       a.reason);
+        break;
+    case PrintOutcome::Incomplete:
+        m = QStringLiteral(u"印刷するページをプリンター「%1」へ最後まで送れなかったため、印刷できませんでした。")
+                .arg(printer)
+            + (a.cancelled ? QStringLiteral(u"途中まで送ったジョブ（番号 %1）は取り消しました。何も印刷されていません。")
+                                 .arg(job)
+                           : QStringLiteral(u"途中まで送ったジョブ（番号 %1）は、ページがないため印刷されません。")
+                                 .arg(job));
+        break;
+    case PrintOutcome::NoCupsLibrary:
+        m = QStringLiteral(u"印刷に使う CUPS のライブラリー（libcups2）が見つからないため、印刷できませんでした。"
+                           u"何も印刷されていません。");
+        break;
+    case PrintOutcome::NoDocument:
+        m = QStringLiteral(u"印刷するページを作れなかったため、印刷できませんでした。何も印刷されていません。");
+        break;
+    }
+    return m.toStdU16String();
+}
+
 void printWindow(QWidget& window)
 {
-    // Without a default printer a QPrinter would silently pick the first queue
-    // it finds; a classroom printout must not go to some other room.
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        throw PrintError((QStringLiteral(u"既定のプリンターが設定されていないため、印刷できませんでした。"
-                                        u"何も印刷されていません。")).toStdU16String());
-
-    // The window's client area with every control and the figure; the frame
-    // and title bar belong to the window system and are left out.
-    const QPixmap image = window.grab();
-
-    QPrinter printer(info, QPrinter::HighResolution);
-    printer.setColorMode(QPrinter::Color);
-    // The window is wider than tall: across the paper it prints larger.
-    printer.setPageOrientation(image.width() > image.height() ? QPageLayout::Landscape
-                                                              : QPageLayout::Portrait);
-    printer.setDocName(window.windowTitle());
-
-    // begin() is the only sign that the printer could not be opened: the
-    // printer itself still claims to be valid and active.
-    QPainter painter;
-    if (!painter.begin(&printer))
-        throw PrintError((QStringLiteral(u"プリンター「%1」を開けませんでした。何も印刷されていません。")
-                             .arg(info.printerName())).toStdU16String());
-
-    // The painter's origin is the corner of the printable area.
-    const QRectF printable(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
-    // Without this the image would go into the print file as JPEG, whose
-    // halved colour resolution turns the figure's 3-pixel lines dull and
-    // fringes every caption.
-    painter.setRenderHint(QPainter::LosslessImageRendering);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(fitted(image.size(), printable), image, QRectF(image.rect()));
-
-    if (!painter.end())
-        throw PrintError((QStringLiteral(u"プリンター「%1」への印刷に失敗しました。何も印刷されていません。")
-                             .arg(info.printerName())).toStdU16String());
+    const PrintClock::time_point deadline = PrintClock::now() + kPrintTimeLimit;
+    const PrintAttempt attempt = printOnDefaultPrinter(
+        [&window] { return windowPagePdf(window).toStdString(); }, window.windowTitle().toStdString(), deadline);
+    if (std::u16string message = printMessage(attempt); !message.empty())
+        throw PrintError(std::move(message));
 }
 
 } // namespace godo

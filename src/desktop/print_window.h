@@ -1,15 +1,27 @@
 #pragma once
 
+#include "desktop/cups_job.h"
 #include "lesson/face.h"
+
+#include <chrono>
 
 class QWidget;
 
 namespace godo {
 
-// Prints an image of the whole window on the system's default printer, without
-// a dialog: in colour, scaled to fit the printable area with its aspect ratio
-// kept, centred. Throws PrintError when there is no default printer, when the
-// printer cannot be opened, or when the page fails.
+// The longest that printing may keep the window from answering: the whole
+// talk with the print server, the making of the page included.
+inline constexpr std::chrono::seconds kPrintTimeLimit{3};
+
+// Prints the whole window on the system's default printer, without a dialog:
+// one page across the paper, scaled to fit and centred, sharp at the
+// printer's resolution. Returns when the printer has the job; otherwise
+// throws PrintError, whose message says what went wrong and whether
+// anything was or will be printed.
 void printWindow(QWidget& window);
+
+// The pupil's message for an attempt that did not simply print; empty for
+// one that did.
+std::u16string printMessage(const PrintAttempt& attempt);
 
 } // namespace godo

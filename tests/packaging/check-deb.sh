@@ -50,10 +50,12 @@ depends_on() {
   return 1
 }
 
-for pkg in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6; do
+for pkg in libqt6core6 libqt6gui6 libqt6widgets6; do
   grep -Eq "^$pkg \(>= 6\.[0-9]+(\.[0-9]+)?\)$" <<<"$depends_lines" \
     || fail "Depends lacks '$pkg (>= 6.x)'"
 done
+# Printing talks to CUPS through libcups.
+depends_on libcups2 || fail "Depends lacks libcups2"
 depends_on fonts-ipafont-gothic || fail "Depends lacks fonts-ipafont-gothic"
 
 # Every library the executable links must come from a package it depends on.

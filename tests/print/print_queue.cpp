@@ -9,6 +9,12 @@ namespace godo::test {
 ToolResult runTool(const QString& program, const QStringList& arguments)
 {
     QProcess p;
+    // The private scheduler, also while a test points the program elsewhere.
+    if (const QString scheduler = qEnvironmentVariable("GODO_PRINT_SCHEDULER"); !scheduler.isEmpty()) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("CUPS_SERVER"), scheduler);
+        p.setProcessEnvironment(environment);
+    }
     p.start(program, arguments);
     ToolResult r;
     if (!p.waitForFinished(10'000)) {
@@ -36,6 +42,17 @@ QStringList allJobs()
 {
     return lines(runTool(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("all"),
                                                     QStringLiteral("-o")}));
+}
+
+int newestJob()
+{
+    // "godo-pdf-12  root  22528  Tue Dec  8 …": the number ends the first word.
+    int newest = 0;
+    for (const QString& line : allJobs()) {
+        const QString id = line.section(u' ', 0, 0, QString::SectionSkipEmpty);
+        newest = std::max(newest, id.section(u'-', -1).toInt());
+    }
+    return newest;
 }
 
 bool waitUntilNoJobPending(std::chrono::milliseconds limit)

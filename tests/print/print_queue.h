@@ -14,7 +14,8 @@ struct ToolResult {
     QString output;  // standard output, then standard error
 };
 
-// Runs one of the lp* tools; gives up after ten seconds.
+// Runs one of the lp* tools against the private scheduler; gives up after
+// ten seconds.
 ToolResult runTool(const QString& program, const QStringList& arguments);
 
 // Set by the wrapper; empty when the test runs without it.
@@ -27,6 +28,9 @@ QStringList pendingJobs();
 
 // Lines of `lpstat -W all -o`: every job the scheduler has seen.
 QStringList allJobs();
+
+// The number of the newest job the scheduler has seen; 0 for none.
+int newestJob();
 
 // Polls until no job is pending; false when the time ran out.
 bool waitUntilNoJobPending(std::chrono::milliseconds limit);

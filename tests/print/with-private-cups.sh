@@ -16,6 +16,10 @@
 #   GODO_PRINT_QUEUE     the name of the PDF printer (the default)
 #   GODO_PRINT_OUTPUT    the PDF file that each job on it overwrites
 #   GODO_PRINT_PPD       the printer description the queue was made from
+#   GODO_PRINT_SCHEDULER the scheduler's socket again, for a test that points
+#                        CUPS_SERVER elsewhere and still asks the scheduler
+#   LC_ALL               C.UTF-8, so that the scheduler's own words (which
+#                        the program passes on) come in English
 # PRINTER and LPDEST are removed from the environment: they would override
 # the default printer.
 #
@@ -149,6 +153,8 @@ fi
 export GODO_PRINT_QUEUE="$queue"
 export GODO_PRINT_OUTPUT="$dir/out/$queue.pdf"
 export GODO_PRINT_PPD="$ppd"
+export GODO_PRINT_SCHEDULER="$CUPS_SERVER"
+export LC_ALL=C.UTF-8
 
 # In the background, so that a signal to this script is acted on at once
 # rather than when the command ends; the EXIT trap then stops both. Its

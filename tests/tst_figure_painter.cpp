@@ -1,12 +1,14 @@
-// The real picture-area surface on a QImage: what the redraw leaves in its
-// pixels with the window's settings, the fill rules of circles, text in the
-// erase pen, and a surface at device pixel ratio 2.
+// The picture area's drawing operations replayed onto a QPainter: what the
+// redraw leaves in the pixels of the screen's image with the window's
+// settings, the fill rules of circles, text in the erase pen, the image at
+// device pixel ratio 2, and the same figure painted at another resolution.
 
-#include "desktop/qt_surface.h"
+#include "desktop/figure_painter.h"
 #include "figure_expectations.h"
 #include "desktop/fonts.h"
 
 #include <QFontInfo>
+#include <QPainter>
 #include <QTest>
 
 using namespace godo;
@@ -23,12 +25,15 @@ const QColor kBlue(0, 0, 255);
 const QColor kGreen(0, 255, 0);
 const QColor kYellow(255, 255, 0);
 
-// A surface with the settings the window's load step gives it.
+// The list of drawing operations with the settings the window's load step
+// gives it, and its rendering for the screen.
 struct Picture {
-    QtSurface surface;
+    DisplayList surface;
     FigureState s;
+    qreal dpr;
+    QFont font = japaneseFont(15, false);
 
-    explicit Picture(qreal dpr = 1.0) : surface(kArea, dpr, japaneseFont(15, false))
+    explicit Picture(qreal ratio = 1.0) : dpr(ratio)
     {
         surface.setBackColor(qbColor(3));
         surface.setDrawWidth(3);
@@ -48,7 +53,19 @@ struct Picture {
         surface.setFillColor(qbColor(12));
         surface.circle(3000, 3000, 600, qbColor(12));
     }
-    const QImage& image() const { return surface.qimage(); }
+    // Rendered again when the list has changed since.
+    const QImage& image() const
+    {
+        if (renderedGeneration != surface.generation() || renderedOps != surface.ops().size()) {
+            rendered = renderFigure(surface.ops(), kArea, dpr, font);
+            renderedGeneration = surface.generation();
+            renderedOps = surface.ops().size();
+        }
+        return rendered;
+    }
+    mutable QImage rendered;
+    mutable unsigned renderedGeneration = ~0u;
+    mutable std::size_t renderedOps = 0;
 
     // The device pixel under a point given in twips.
     QPoint pixel(double x, double y) const
@@ -93,7 +110,7 @@ QString describe(const QColor& c) { return c.name(); }
 
 } // namespace
 
-class TestQtSurface : public QObject {
+class TestFigurePainter : public QObject {
     Q_OBJECT
 private slots:
     void drawPass_data();
@@ -106,9 +123,13 @@ private slots:
     void circle_solidCoversInside();
     void text_inErasePenLeavesNoTrace();
     void ratio2_doublesTheImageAndTheLines();
+    void scaledPainter_givesTheImageOfThatRatio_data();
+    void scaledPainter_givesTheImageOfThatRatio();
+    void text_keepsItsSizeOnADeviceOfAnotherResolution_data();
+    void text_keepsItsSizeOnADeviceOfAnotherResolution();
 };
 
-void TestQtSurface::drawPass_data()
+void TestFigurePainter::drawPass_data()
 {
     QTest::addColumn<double>("x");
     QTest::addColumn<double>("y");
@@ -125,7 +146,7 @@ void TestQtSurface::drawPass_data()
     QTest::newRow("line ｎ above Ｍ") << 3271.3 << 3139.6 << kRed << 1;
 }
 
-void TestQtSurface::drawPass()
+void TestFigurePainter::drawPass()
 {
     QFETCH(double, x);
     QFETCH(double, y);
@@ -137,19 +158,19 @@ void TestQtSurface::drawPass()
              qPrintable(describe(p.image().pixelColor(p.pixel(x, y)))));
 }
 
-void TestQtSurface::drawPass_labelTexts()
+void TestFigurePainter::drawPass_labelTexts()
 {
     Picture p;
     p.draw(15);
     // The proportional Japanese face, not the wider fixed-pitch fallback.
-    QCOMPARE(QFontInfo(p.surface.font()).family(), u"IPAPGothic"_qs);
+    QCOMPARE(QFontInfo(p.font).family(), u"IPAPGothic"_qs);
     QVERIFY(p.count(labelNBox(p), kWhite) >= 5);
     // Ａ, printed at (6900, 1700), above line ｌ.
     const QRect a(p.pixel(6900, 1700), QSize(20, 15));
     QVERIFY(p.count(a, kWhite) >= 5);
 }
 
-void TestQtSurface::erasePass_leavesOnlyLabelN()
+void TestFigurePainter::erasePass_leavesOnlyLabelN()
 {
     Picture p;
     test::everyOverlayOn(p.s, 3);
@@ -167,7 +188,7 @@ void TestQtSurface::erasePass_leavesOnlyLabelN()
     QVERIFY(p.count(label, kWhite) >= 5);
 }
 
-void TestQtSurface::overlays_data()
+void TestFigurePainter::overlays_data()
 {
     QTest::addColumn<int>("kakudo");
     QTest::addColumn<int>("henkaku");
@@ -204,7 +225,7 @@ void TestQtSurface::overlays_data()
     QTest::newRow("145 dot at Ｑ") << 145 << 0 << 1966.6 << 5898.6 << kRed << 0;
 }
 
-void TestQtSurface::overlays()
+void TestFigurePainter::overlays()
 {
     QFETCH(int, kakudo);
     QFETCH(int, henkaku);
@@ -221,7 +242,7 @@ void TestQtSurface::overlays()
              qPrintable(describe(p.image().pixelColor(p.pixel(x, y)))));
 }
 
-void TestQtSurface::circle_transparentLeavesInside()
+void TestFigurePainter::circle_transparentLeavesInside()
 {
     Picture p;
     p.circleOverLine(FillStyle::Transparent);
@@ -230,7 +251,7 @@ void TestQtSurface::circle_transparentLeavesInside()
     QVERIFY(p.near(3000, 3600, kRed));          // the outline
 }
 
-void TestQtSurface::circle_solidCoversInside()
+void TestFigurePainter::circle_solidCoversInside()
 {
     Picture p;
     p.circleOverLine(FillStyle::Solid);
@@ -240,7 +261,7 @@ void TestQtSurface::circle_solidCoversInside()
     QVERIFY(p.near(1200, 3000, kWhite)); // the line outside stays
 }
 
-void TestQtSurface::text_inErasePenLeavesNoTrace()
+void TestFigurePainter::text_inErasePenLeavesNoTrace()
 {
     Picture p;
     p.surface.clear();
@@ -253,7 +274,7 @@ void TestQtSurface::text_inErasePenLeavesNoTrace()
     QCOMPARE(p.count(all, kCyan), all.width() * all.height());
 }
 
-void TestQtSurface::ratio2_doublesTheImageAndTheLines()
+void TestFigurePainter::ratio2_doublesTheImageAndTheLines()
 {
     Picture p(2.0);
     p.draw(15);
@@ -274,5 +295,78 @@ void TestQtSurface::ratio2_doublesTheImageAndTheLines()
     QVERIFY2(above <= 1 && below <= 1, qPrintable(QString("%1 %2").arg(above).arg(below)));
 }
 
-QTEST_MAIN(TestQtSurface)
-#include "tst_qt_surface.moc"
+// The operations painted by hand onto a plain image `scale` times the area's
+// size, at `dpi`, through a painter scaled by `scale`.
+QImage paintedAt(const DisplayList& list, const QFont& font, int scale, int dpi)
+{
+    QImage image(kArea * scale, QImage::Format_RGB32);
+    const int dotsPerMeter = qRound(dpi / 0.0254);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.scale(scale, scale);
+    paintFigure(painter, list.ops(), font, kArea);
+    return image;
+}
+
+void TestFigurePainter::scaledPainter_givesTheImageOfThatRatio_data()
+{
+    QTest::addColumn<int>("scale");
+    QTest::newRow("2") << 2;
+    QTest::newRow("3") << 3;
+}
+
+void TestFigurePainter::scaledPainter_givesTheImageOfThatRatio()
+{
+    // Painting at a resolution is one transform, whoever sets it: the
+    // screen's ratio or the painter.
+    QFETCH(int, scale);
+    Picture p(scale);
+    test::everyOverlayOn(p.s, 2);
+    p.draw(15);
+    QImage byHand = paintedAt(p.surface, p.font, scale, 96);
+    byHand.setDevicePixelRatio(scale);
+    QCOMPARE(byHand, p.image());
+}
+
+void TestFigurePainter::text_keepsItsSizeOnADeviceOfAnotherResolution_data()
+{
+    QTest::addColumn<int>("scale");
+    QTest::newRow("192 dpi") << 2;
+    QTest::newRow("288 dpi") << 3;
+}
+
+void TestFigurePainter::text_keepsItsSizeOnADeviceOfAnotherResolution()
+{
+    // On a device of higher resolution (a printer) 15 pt would come out in
+    // that many more device pixels, and the painter's scale would enlarge it
+    // again: the sentence must keep its place and size against the lines.
+    QFETCH(int, scale);
+    Picture p;
+    p.surface.clear();
+    p.surface.setForeColor(qbColor(15));
+    p.surface.setCurrentPoint(2000, 6700);
+    p.surface.printText(u"1辺とその両端の角がそれぞれ等しい\uFF61 ");
+    const QImage atScreenDpi = paintedAt(p.surface, p.font, scale, 96);
+    const QImage atDeviceDpi = paintedAt(p.surface, p.font, scale, 96 * scale);
+    const auto whiteBox = [](const QImage& image) {
+        QRect box;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y) == kWhite)
+                    box |= QRect(x, y, 1, 1);
+        return box;
+    };
+    const QRect expected = whiteBox(atScreenDpi);
+    const QRect box = whiteBox(atDeviceDpi);
+    QVERIFY(expected.width() > 250 * scale); // the sentence is there
+    QVERIFY2((box.topLeft() - expected.topLeft()).manhattanLength() <= 2 * scale,
+             qPrintable(QString("%1,%2 against %3,%4").arg(box.x()).arg(box.y()).arg(expected.x()).arg(expected.y())));
+    QVERIFY2(std::abs(box.width() - expected.width()) <= 2 * scale && std::abs(box.height() - expected.height()) <= 2 * scale,
+             qPrintable(QString("%1x%2 against %3x%4").arg(box.width()).arg(box.height())
+                            .arg(expected.width()).arg(expected.height())));
+}
+
+QTEST_MAIN(TestFigurePainter)
+#include "tst_figure_painter.moc"
