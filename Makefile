@@ -10,7 +10,7 @@ JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 PREFIX     ?= /usr/local
 
-.PHONY: run test deps build build-asan test-asan web run-web bench bench-web package install clean
+.PHONY: run test test-fresh deps build build-asan test-asan web run-web bench bench-web package install clean
 
 run: deps build
 	./$(BUILD)/godojoken
@@ -58,9 +58,15 @@ bench-web: web
 	./tests/web/run-browser-tests.sh --install
 	node bench/web_timing.mjs $(BUILD_WEB)/godojoken.html
 
-# The Debian package $(BUILD)/godojoken_<version>_<arch>.deb.
-package: deps build
-	cd $(BUILD) && cpack -G DEB
+# The Debian package $(BUILD)/godojoken_<version>_<arch>.deb, built by
+# dpkg-buildpackage from a copy of the source in $(BUILD)/package-src.
+package: deps
+	./scripts/build-package $(BUILD)
+
+# `make test` on a brand-new Debian 12 root, then the package built there,
+# installed into a second new root and smoke-tested (as root; what CI runs).
+test-fresh:
+	./scripts/test-in-fresh-root
 
 # Installs under PREFIX; DESTDIR=... stages the files elsewhere.
 install: deps build

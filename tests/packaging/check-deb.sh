@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Builds the Debian package from the build folder, checks its control fields
-# and contents, unpacks it into a throwaway root and starts the unpacked
-# program on an X server of its own until its window shows the lesson's title.
-# Usage: check-deb.sh BUILD_DIR SOURCE_DIR
+# Builds the Debian package as `make package` does (dpkg-buildpackage from a
+# copy of the source), checks its control fields, contents, lintian's verdict
+# and the hardening of the executable, unpacks it into a throwaway root and
+# starts the unpacked program on an X server of its own until its window shows
+# the lesson's title.
+# Usage: check-deb.sh SOURCE_DIR VERSION
 set -euo pipefail
 
-build=$1 source=$2
+source=$1 version=$2
 app_id=io.github.godojoken
 caption="三角形の合同条件の使い方(q.Sorano)"
 
@@ -23,21 +25,31 @@ failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
 # --- build -------------------------------------------------------------------
-if ! cpack -G DEB --config "$build/CPackConfig.cmake" -B "$tmp/out" >"$tmp/cpack.log" 2>&1; then
-  cat "$tmp/cpack.log" >&2; echo "FAIL: cpack" >&2; exit 1
+# The copy is taken from the source folder, not from git: what is tested is what
+# is there, committed or not.
+if ! "$source/scripts/build-package" "$tmp/out" >"$tmp/build.log" 2>&1; then
+  cat "$tmp/build.log" >&2; echo "FAIL: dpkg-buildpackage" >&2; exit 1
 fi
-debs=("$tmp"/out/*.deb)
+debs=("$tmp"/out/godojoken_*.deb)
 if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
-  echo "FAIL: cpack made ${#debs[@]} packages" >&2; exit 1
+  echo "FAIL: the build made ${#debs[@]} packages" >&2; exit 1
 fi
 deb=${debs[0]}
 echo "built $(basename "$deb")"
 
+# Debian's build flags reached the compiler and the linker.
+for flag in -O2 -D_FORTIFY_SOURCE=2 -fstack-protector-strong -Wl,-z,relro -Wl,-z,now; do
+  grep -q -e " $flag " "$tmp/build.log" || fail "the build log shows no $flag"
+done
+
 # --- control fields ----------------------------------------------------------
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = godojoken ] || fail "Package is '$(field Package)'"
+[ "$(field Version)" = "$version" ] || fail "Version is '$(field Version)', the project's is $version"
 [ "$(field Section)" = education ] || fail "Section is '$(field Section)'"
-[ -n "$(field Maintainer)" ] || fail "no Maintainer"
+# A team name and an address, as Debian wants it.
+grep -Eq '^[^<>@]+ <[^<>@ ]+@[^<>@ ]+\.[a-z]+>$' <<<"$(field Maintainer)" \
+  || fail "Maintainer '$(field Maintainer)' is not 'name <address>'"
 grep -q "三角形の合同条件" <<<"$(field Description)" || fail "the description lacks the Japanese name"
 depends=$(field Depends)
 echo "Depends: $depends"
@@ -58,6 +70,16 @@ done
 depends_on libcups2 || fail "Depends lacks libcups2"
 depends_on fonts-ipafont-gothic || fail "Depends lacks fonts-ipafont-gothic"
 
+# Every package the build needs is one that scripts/install-deps installs.
+build_depends=$(sed -n '/^Build-Depends:/,/^[A-Z]/p' "$source/debian/control" \
+  | sed '1s/^Build-Depends://; /^[A-Z]/d; s/([^)]*)//g; s/,/\n/g' | tr -d ' \t' | sed '/^$/d')
+[ -n "$build_depends" ] || fail "no Build-Depends in debian/control"
+installed_by_deps=$("$source/scripts/install-deps" --list)
+for pkg in $build_depends; do
+  case $pkg in debhelper-compat) pkg=debhelper ;; esac
+  grep -qx -e "$pkg" <<<"$installed_by_deps" || fail "Build-Depends names $pkg, which install-deps leaves out"
+done
+
 # Every library the executable links must come from a package it depends on.
 arch=$(field Architecture)
 dpkg-deb -x "$deb" "$tmp/root"
@@ -77,15 +99,48 @@ done < <(sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p' <<<"$(readelf -d "$exe")")
 dynamic=$(readelf -d "$exe")
 grep -Eq '\((RPATH|RUNPATH)\)' <<<"$dynamic" && fail "the installed executable carries a library search path"
 grep -q ', stripped' <<<"$(file "$exe")" || fail "the installed executable is not stripped"
+for man in man1 ja/man1; do
+  gz="$tmp/root/usr/share/man/$man/godojoken.1.gz"
+  [ -f "$gz" ] && gunzip -c "$gz" >"${gz%.gz}" || fail "usr/share/man/$man/godojoken.1.gz is missing"
+done
 for pair in \
   "usr/share/applications/$app_id.desktop:data/$app_id.desktop" \
   "usr/share/icons/hicolor/scalable/apps/$app_id.svg:data/$app_id.svg" \
   "usr/share/metainfo/$app_id.metainfo.xml:data/$app_id.metainfo.xml" \
-  "usr/share/doc/godojoken/copyright:LICENSE"; do
+  "usr/share/man/man1/godojoken.1:docs/man/godojoken.1" \
+  "usr/share/man/ja/man1/godojoken.1:docs/man/ja/godojoken.1" \
+  "usr/share/doc/godojoken/copyright:debian/copyright"; do
   installed=${pair%%:*} original=${pair#*:}
   if [ ! -f "$tmp/root/$installed" ]; then fail "$installed is missing"
   elif ! cmp -s "$tmp/root/$installed" "$source/$original"; then fail "$installed differs from $original"
   fi
+done
+[ -f "$tmp/root/usr/share/doc/godojoken/changelog.gz" ] || fail "usr/share/doc/godojoken/changelog.gz is missing"
+
+# The licence text in debian/copyright is LICENSE's, word for word.
+licence_terms() { sed -n '/^Permission is hereby granted/,$p'; }
+debian_terms=$(sed -n '/^License: MIT$/,/^$/p' "$source/debian/copyright" | sed '1d; s/^ //; s/^\.$//')
+[ "$(licence_terms <<<"$debian_terms")" = "$(licence_terms <"$source/LICENSE")" ] \
+  || fail "the MIT terms in debian/copyright differ from LICENSE"
+
+# --- lintian and hardening ---------------------------------------------------
+# No error and no warning; an informational or pedantic tag only where an
+# override in debian/godojoken.lintian-overrides gives the reason (overridden
+# tags are not listed).
+lintian_status=0
+lintian --pedantic --display-info "$deb" >"$tmp/lintian.log" 2>&1 || lintian_status=$?
+grep -v '^running with root privileges' "$tmp/lintian.log" || echo "lintian --pedantic: no tags"
+if [ "$lintian_status" -ne 0 ] || grep -Eq '^[EWIP]: ' "$tmp/lintian.log"; then
+  fail "lintian (exit $lintian_status)"
+fi
+# Debian 12's dpkg-buildflags adds no control-flow protection (-fcf-protection),
+# which hardening-check also looks for (and stack-clash protection, which it
+# only reports); the five that dpkg does provide must all be there.
+hardening=$(hardening-check --nocfprotection "$exe" 2>&1) || fail "hardening-check:"
+echo "$hardening"
+for feature in "Position Independent Executable" "Stack protected" "Fortify Source functions" \
+               "Read-only relocations" "Immediate binding"; do
+  grep -q "^ $feature: yes" <<<"$hardening" || fail "hardening-check: '$feature' is not yes"
 done
 # The metainfo, its launchable desktop entry and the tree around them, together.
 appstreamcli validate-tree --no-net "$tmp/root" >"$tmp/tree.log" 2>&1 \
