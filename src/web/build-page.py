@@ -24,11 +24,19 @@ SCRIPTS = ["figure_canvas.js", "keturon_combobox.js", "lesson_page.js"]
 
 
 def desktop_entry(path):
-    """Name[ja] and Comment[ja] of the desktop entry: the app's name and description."""
+    """Name[ja] and Comment[ja] of the desktop entry: the app's name and description.
+
+    Only the [Desktop Entry] group counts: the groups of its actions after it
+    have names of their own."""
     fields = {}
+    group = None
     for line in path.read_text(encoding="utf-8").splitlines():
+        line = line.strip()
+        if line.startswith("[") and line.endswith("]"):
+            group = line[1:-1]
+            continue
         key, sep, value = line.partition("=")
-        if sep:
+        if sep and group == "Desktop Entry":
             fields[key.strip()] = value.strip()
     return fields["Name[ja]"], fields["Comment[ja]"]
 
