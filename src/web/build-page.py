@@ -20,7 +20,7 @@ import sys
 from pathlib import Path
 
 # The page's scripts, in the order they build on each other.
-SCRIPTS = ["figure_canvas.js", "keturon_combobox.js", "lesson_page.js"]
+SCRIPTS = ["figure_svg.js", "keturon_combobox.js", "lesson_page.js"]
 
 
 def desktop_entry(path):
@@ -65,17 +65,24 @@ def fill(template, values):
 
 def page(template, title, core, script, style, served):
     hashes = " ".join([csp_hash(core), csp_hash(script)])
+    # The served copy loads its manifest, icons and worker from its own
+    # origin. The manifest is allowed through default-src: WebKit does not
+    # know manifest-src and reports it as an error on every load, while the
+    # other engines fall back to default-src for it.
     policy = [
-        "default-src 'none'",
+        "default-src 'self'" if served else "default-src 'none'",
         f"script-src {hashes} 'wasm-unsafe-eval'",
         f"style-src {csp_hash(style)}",
         "connect-src 'none'",
+        "font-src 'none'",
+        "object-src 'none'",
+        "frame-src 'none'",
         "base-uri 'none'",
         "form-action 'none'",
     ]
     links = ""
     if served:
-        policy += ["img-src 'self'", "manifest-src 'self'", "worker-src 'self'"]
+        policy += ["img-src 'self'", "worker-src 'self'"]
         links = ('<link rel="manifest" href="manifest.webmanifest">\n'
                  '<link rel="icon" href="icon.svg" type="image/svg+xml">\n'
                  '<link rel="apple-touch-icon" href="icon-192.png">')

@@ -5,6 +5,13 @@
 // closed field, which step to the previous or next entry at once (nothing at
 // the ends). Alt+Down opens the list. Typing, Enter in the closed field and
 // leaving the field choose nothing, and typing never adds an entry.
+// By touch, a tap on the field or on its button opens the list with entries
+// a finger can hit, and raises no on-screen keyboard: typing changes nothing
+// in the lesson, so a tablet has no use for one.
+
+// The most the letters of a text are drawn closer to fit: an eighth of a
+// letter's height each, still easy to read.
+const MAX_SQUEEZE = 0.125;
 
 class KeturonCombobox {
   // box: the element to build in; entries: the list's texts; labelId: the
@@ -14,6 +21,7 @@ class KeturonCombobox {
     this.onChoose = onChoose;
     this.current = -1; // the entry the field last showed, as a choice or set
     this.active = -1;  // the highlighted entry while the list is open
+    this.touch = false; // whether the last press on the box was a finger's or a pen's
 
     box.classList.add('keturon');
     const listId = id + '-list';
@@ -59,12 +67,21 @@ class KeturonCombobox {
 
     this.input.addEventListener('keydown', (e) => this.key(e));
     this.input.addEventListener('blur', () => this.close());
+    this.input.addEventListener('input', () => this.fit());
+    // Which kind of pointer presses decides the rest. A finger's press on
+    // the field asks for no keyboard (inputmode none); a mouse's gives the
+    // field back its usual one.
+    box.addEventListener('pointerdown', (e) => {
+      this.touch = e.pointerType === 'touch' || e.pointerType === 'pen';
+      this.input.inputMode = this.touch ? 'none' : '';
+    });
+    this.input.addEventListener('click', () => {
+      if (this.touch)
+        this.toggle();
+    });
     this.button.addEventListener('mousedown', (e) => e.preventDefault());
     this.button.addEventListener('click', () => {
-      if (this.isOpen())
-        this.close();
-      else
-        this.open();
+      this.toggle();
       this.input.focus();
     });
   }
@@ -77,6 +94,39 @@ class KeturonCombobox {
     const i = this.entries.indexOf(t);
     if (i >= 0)
       this.current = i;
+    this.fit();
+  }
+
+  // A text a little wider than the field is drawn with its letters closer
+  // together, so that it shows whole (「∠APM＝∠BQM」 in a proportional
+  // gothic); the value itself is untouched. Spacing in em keeps it right at
+  // every scale. A text far too wide scrolls, as a field does.
+  fit() {
+    const field = this.input;
+    field.style.letterSpacing = '';
+    const style = getComputedStyle(field);
+    const size = parseFloat(style.fontSize);
+    const room = field.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+    const letters = [...field.value].length;
+    if (!(room > 0) || !(size > 0) || letters < 2)
+      return; // not shown yet: start() fits it again
+    if (!this.measure)
+      this.measure = document.createElement('canvas').getContext('2d');
+    this.measure.font = style.fontWeight + ' ' + style.fontSize + ' ' + style.fontFamily;
+    const over = this.measure.measureText(field.value).width - room;
+    if (over <= 0)
+      return;
+    // A hair more than the overshoot: the last glyph's edge must not touch.
+    const squeeze = (over + size * 0.05) / letters / size;
+    if (squeeze <= MAX_SQUEEZE)
+      field.style.letterSpacing = -squeeze + 'em';
+  }
+
+  toggle() {
+    if (this.isOpen())
+      this.close();
+    else
+      this.open();
   }
 
   setEnabled(on) {
@@ -91,6 +141,7 @@ class KeturonCombobox {
   open() {
     if (this.input.disabled || this.isOpen())
       return;
+    this.list.classList.toggle('touch', this.touch);
     this.list.hidden = false;
     this.input.setAttribute('aria-expanded', 'true');
     this.button.setAttribute('aria-expanded', 'true');
@@ -124,6 +175,7 @@ class KeturonCombobox {
     this.close();
     this.input.value = this.entries[i];
     this.current = i;
+    this.fit();
     this.onChoose();
   }
 

@@ -6,9 +6,6 @@
 const ENDED = 'プログラムを終了しました。このタブを閉じてください。';
 const OPEN_LIST = '一覧を開く';
 const POINTS_TO_PIXELS = 96 / 72;
-// The figure's backing store on paper: sharp at the usual printer resolutions
-// once the window is scaled up to the page.
-const PRINT_SCALE = 4;
 // Which label names which controls (the layout says so in words).
 const GROUPS = [{ label: 'Label3', members: ['hidari', 'migi'] }];
 const LIST_LABEL = 'Label1';
@@ -40,7 +37,6 @@ class LessonPage {
     this.controls = new Map(); // name → { element, setEnabled }
     this.shownVersion = -1;
     this.endRequested = false;
-    this.printing = false;
     this.build();
     this.face = new core.WebFace(this.pageObject());
   }
@@ -131,21 +127,26 @@ class LessonPage {
     this.controls.get('keturon').element.parentElement.style.zIndex = 1;
   }
 
+  // A sunken frame that is the picture for a screen reader, holding the SVG
+  // the figure is drawn in.
   pictureArea(c, family) {
     const b = GAMEN_BORDER;
-    const canvas = document.createElement('canvas');
-    canvas.setAttribute('role', 'img');
-    canvas.setAttribute('aria-label', this.layout.gamenName);
+    const frame = document.createElement('div');
+    frame.setAttribute('role', 'img');
+    frame.setAttribute('aria-label', this.layout.gamenName);
+    const svg = document.createElementNS(SVG, 'svg');
+    svg.setAttribute('aria-hidden', 'true');
+    frame.appendChild(svg);
     const description = document.createElement('div');
     description.id = 'gamen-description';
     // Read as the picture's description only, not a second time as text.
     description.hidden = true;
     document.body.appendChild(description);
     this.description = description;
-    canvas.setAttribute('aria-describedby', description.id);
-    this.figure = new FigureCanvas(canvas, c.right - c.left - 2 * b, c.bottom - c.top - 2 * b, family,
-                                   this.core.opFields);
-    return canvas;
+    frame.setAttribute('aria-describedby', description.id);
+    this.figure = new FigureSvg(svg, c.right - c.left - 2 * b, c.bottom - c.top - 2 * b, family,
+                                this.core.opFields);
+    return frame;
   }
 
   // What the core asks of the page.
@@ -187,43 +188,12 @@ class LessonPage {
   start() {
     performance.mark('godo-window-built');
     this.face.load();
-    this.figure.setScale(window.devicePixelRatio || 1);
     this.after();
     performance.mark('godo-figure-rendered');
     this.root.hidden = false;
+    this.keturon.fit();
     this.controls.get(this.layout.tabOrder[0]).element.focus();
     performance.mark('godo-first-figure');
-    this.followResolution();
-    // On paper the figure is drawn again at a higher scale, and back after.
-    window.addEventListener('beforeprint', () => {
-      this.printing = true;
-      if (this.face)
-        this.figure.setScale(PRINT_SCALE);
-    });
-    window.addEventListener('afterprint', () => {
-      this.printing = false;
-      if (this.face)
-        this.figure.setScale(window.devicePixelRatio || 1);
-    });
-  }
-
-  // Browser zoom and moving to another screen change the device pixel ratio:
-  // the media query for the present ratio stops matching. Zooming resizes the
-  // viewport as well, which catches a browser that reports no change.
-  followResolution() {
-    const rescale = () => {
-      if (this.face && !this.printing)
-        this.figure.setScale(window.devicePixelRatio || 1);
-    };
-    const watch = () => {
-      const mq = window.matchMedia('(resolution: ' + (window.devicePixelRatio || 1) + 'dppx)');
-      mq.addEventListener('change', () => {
-        rescale();
-        watch();
-      }, { once: true });
-    };
-    watch();
-    window.addEventListener('resize', rescale);
   }
 
   showMessage(text) {
@@ -235,8 +205,11 @@ class LessonPage {
   }
 
   // 「終了」: a page cannot end the browser. The lesson is taken down, then
-  // the window is closed where the browser allows it (an installed app's
-  // window, a tab that a script opened); elsewhere the line below stays.
+  // the window is closed where every engine allows a page to close it: a tab
+  // or app window whose history holds only the lesson (opened by double-click,
+  // an installed app just started), or one that a script opened. Elsewhere
+  // the engines refuse with a console complaint, so the page does not ask,
+  // and the line below stays.
   takeDown() {
     this.face.delete();
     this.face = null;
@@ -245,7 +218,8 @@ class LessonPage {
     const ended = document.getElementById('ended');
     ended.textContent = ENDED;
     ended.hidden = false;
-    window.close();
+    if (history.length <= 1 || window.opener)
+      window.close();
   }
 }
 

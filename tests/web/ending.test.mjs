@@ -23,7 +23,22 @@ test('in a tab the page cannot close, the lesson is taken down and one line says
   assert.deepEqual(line, [ENDED, false, 'status']);
   assert.equal(await page.evaluate(() => godojoken.lesson.face), null);
   assert.equal(await page.evaluate(() => document.body.innerText.trim()), ENDED);
+  // The page did not ask for what the browser refuses: no console complaint.
+  assert.deepEqual(page.problems, []);
   await page.close();
+});
+
+test('in a tab whose history holds only the lesson, as after a double-click, 「終了」 closes it', async () => {
+  const cdp = await browser.target().createCDPSession();
+  const created = new Promise((resolve) => browser.once('targetcreated', resolve));
+  await cdp.send('Target.createTarget', { url: PAGE_URL });
+  const page = await (await created).page();
+  await page.waitForFunction(() => window.godojoken && performance.getEntriesByName('godo-first-figure').length);
+  assert.equal(await page.evaluate(() => history.length), 1);
+  const closed = new Promise((resolve) => page.once('close', resolve));
+  await page.evaluate(() => document.getElementById('owari').click());
+  await closed;
+  assert.ok(page.isClosed());
 });
 
 test('in a window that a script opened, 「終了」 closes it', async () => {

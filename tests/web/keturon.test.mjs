@@ -121,3 +121,78 @@ test('a disabled list neither opens nor chooses', async () => {
   assert.equal(await isOpen(page), false);
   assert.equal((await state(page)).nKeturon, 0);
 });
+
+// A tablet in Chromium's touch emulation: taps arrive as touch events, with
+// the pointer events and the click a browser makes of them.
+async function tablet(p, width, height) {
+  const cdp = await p.createCDPSession();
+  await cdp.send('Emulation.setDeviceMetricsOverride', { width, height, deviceScaleFactor: 2, mobile: true });
+  await cdp.send('Emulation.setTouchEmulationEnabled', { enabled: true, maxTouchPoints: 5 });
+  const tap = async (x, y) => {
+    for (const type of ['touchStart', 'touchEnd'])
+      await cdp.send('Input.dispatchTouchEvent', { type, touchPoints: type === 'touchEnd' ? [] : [{ x, y }] });
+  };
+  return { tap };
+}
+const boxOf = (p, selector) => p.$eval(selector, (e) => {
+  const r = e.getBoundingClientRect();
+  return [r.left, r.top, r.right, r.bottom];
+});
+
+for (const [target, selector] of [['field', '#keturon-field'], ['arrow', '#keturon .open']]) {
+  test(`a tap on the ${target} opens the list without a keyboard; a tap on an entry chooses it`, async () => {
+    const { tap } = await tablet(page, 1180, 820);
+    const [l, t, r, b] = await boxOf(page, selector);
+    // Near the box's corner: the whole box is the control.
+    await tap(l + 2, b - 2);
+    assert.equal(await isOpen(page), true);
+    assert.equal(await page.$eval('#keturon-field', (f) => f.inputMode), 'none');
+    const heights = await page.$$eval('#keturon [role=option]', (os) => os.map((o) => o.getBoundingClientRect().height));
+    assert.ok(heights.every((h) => h >= 44), `entries ${heights.join(', ')} CSS px high`);
+    const entry = await boxOf(page, '#keturon-entry-3');
+    await tap((entry[0] + entry[2]) / 2, (entry[1] + entry[3]) / 2);
+    assert.deepEqual([await isOpen(page), await fieldText(page), (await state(page)).nKeturon], [false, ENTRIES[3], 3]);
+    assert.ok(r > l && t < b);
+    assert.deepEqual(page.problems, []);
+  });
+}
+
+test('a tap on a disabled control does nothing; a tap anywhere in an enabled one clicks it', async () => {
+  const { tap } = await tablet(page, 390, 844);
+  const v = await drawingVersion(page);
+  const sankaku = await boxOf(page, '#sankaku');
+  await tap(sankaku[0] + 1, sankaku[1] + 1);
+  assert.equal(await drawingVersion(page), v);
+  const migi = await boxOf(page, '#migi');
+  await tap(migi[2] - 1, migi[3] - 1);
+  assert.equal((await state(page)).kakudo, 45);
+});
+
+test('a keyboard still types into the field, and only its text changes', async () => {
+  const v = await drawingVersion(page);
+  await page.keyboard.type('AB');
+  assert.equal(await fieldText(page), ENTRIES[0] + 'AB');
+  assert.deepEqual([await drawingVersion(page), (await state(page)).nKeturon, await isOpen(page)], [v, 0, false]);
+});
+
+// The field's text, drawn as the field draws it (its font and letter
+// spacing) in a box of its own, fits between the field's margins.
+test('every entry shows whole in the field, and reads back as the entry', async () => {
+  for (const [i, entry] of ENTRIES.entries()) {
+    await page.evaluate((i) => godojoken.lesson.keturon.choose(i), i);
+    const [width, room] = await page.$eval('#keturon-field', (f) => {
+      const s = getComputedStyle(f);
+      const probe = document.createElement('span');
+      for (const p of ['fontFamily', 'fontSize', 'fontWeight', 'letterSpacing'])
+        probe.style[p] = s[p];
+      probe.style.whiteSpace = 'pre';
+      probe.textContent = f.value;
+      document.body.appendChild(probe);
+      const w = probe.getBoundingClientRect().width;
+      probe.remove();
+      return [w, f.clientWidth - parseFloat(s.paddingLeft) - parseFloat(s.paddingRight)];
+    });
+    assert.ok(width <= room, `${entry}: ${width.toFixed(1)} px of text in ${room} px`);
+    assert.deepEqual(codePoints(await fieldText(page)), codePoints(entry));
+  }
+});

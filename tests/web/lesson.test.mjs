@@ -1,5 +1,5 @@
 // The whole lesson with real clicks and keys, read back from the core's
-// state, the controls and the canvas's pixels at places worked out from the
+// state, the controls and the figure's pixels at places worked out from the
 // construction.
 
 import { test, before, after } from 'node:test';
@@ -16,13 +16,14 @@ const unlocked = async (page) => {
       out.push(name);
   return out;
 };
-const canvasImage = (page) => page.$eval('#gamen', (c) => c.toDataURL());
+// The figure as the page holds it: every element with every attribute.
+const figureImage = (page) => page.$eval('#gamen svg', (s) => s.outerHTML);
 
 let browser, page, startImage;
 before(async () => {
   browser = await launch();
   page = await openLesson(browser);
-  startImage = await canvasImage(page);
+  startImage = await figureImage(page);
 });
 after(async () => browser && browser.close());
 
@@ -118,7 +119,7 @@ test('「最初」 gives the state, the controls and the figure of the start', a
                    [35, 0, 0, 0, 0, 0, 1647, 7353]);
   assert.equal(await fieldText(page), '\u3000\u3000\u3000\u3000結論');
   assert.deepEqual(await unlocked(page), []);
-  assert.equal(await canvasImage(page), startImage);
+  assert.equal(await figureImage(page), startImage);
   assert.deepEqual(page.problems, []);
 });
 

@@ -24,7 +24,8 @@ export async function launch(extraFlags = []) {
     headless: true,
     userDataDir: profile,
     args: [...FLAGS, ...extraFlags],
-    defaultViewport: { width: 800, height: 600, deviceScaleFactor: 1 },
+    // The window's own size: the page shows it at one CSS pixel to its pixel.
+    defaultViewport: { width: 746, height: 524, deviceScaleFactor: 1 },
   });
   const close = browser.close.bind(browser);
   browser.close = async () => {

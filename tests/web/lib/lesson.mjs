@@ -1,8 +1,9 @@
 // Opening the lesson's page and reading it back: the core's state through
-// the page's face, the canvas's pixels, the controls' boxes.
+// the page's face, the figure's pixels on screen, the controls' boxes.
 
 import { join, resolve, dirname } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
+import { decodePng } from './png.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 export const WEB_DIR = process.env.GODO_WEB_DIR || resolve(here, '../../../build-web');
@@ -39,33 +40,41 @@ export async function click(page, name) {
   await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
 }
 
-// The colour of the canvas at a point of the figure, in twips on the picture
-// area, read from its backing store.
-export function pixel(page, x, y) {
-  return page.evaluate((x, y) => {
-    const canvas = document.getElementById('gamen');
-    const scale = canvas.width / canvas.clientWidth;
-    const px = Math.floor((x / 15) * scale);
-    const py = Math.floor((y / 15) * scale);
-    return Array.from(canvas.getContext('2d').getImageData(px, py, 1, 1).data.slice(0, 3));
-  }, x, y);
+// The figure as the screen shows it: a screenshot of a box of the picture
+// area, given in twips, decoded. at(x, y) takes twips too.
+export async function figureShot(page, [x0, y0, x1, y1]) {
+  const svg = await page.$eval('#gamen svg', (e) => {
+    const r = e.getBoundingClientRect();
+    return { left: r.left, top: r.top, k: r.width / e.viewBox.baseVal.width };
+  });
+  const clip = {
+    x: Math.floor(svg.left + x0 * svg.k), y: Math.floor(svg.top + y0 * svg.k),
+    width: Math.max(1, Math.ceil((x1 - x0) * svg.k)), height: Math.max(1, Math.ceil((y1 - y0) * svg.k)),
+  };
+  const img = decodePng(Buffer.from(await page.screenshot({ clip })));
+  const scale = img.width / clip.width; // device pixels to a CSS pixel
+  return {
+    img,
+    at: (x, y) => img.at(Math.min(img.width - 1, Math.floor((svg.left + x * svg.k - clip.x) * scale)),
+                         Math.min(img.height - 1, Math.floor((svg.top + y * svg.k - clip.y) * scale))),
+  };
 }
 
-// How many pixels of the canvas in a box of twips have the colour.
-export function countColour(page, [x0, y0, x1, y1], colour, tolerance = 40) {
-  return page.evaluate((x0, y0, x1, y1, colour, tolerance) => {
-    const canvas = document.getElementById('gamen');
-    const scale = canvas.width / canvas.clientWidth;
-    const l = Math.floor((x0 / 15) * scale), t = Math.floor((y0 / 15) * scale);
-    const w = Math.ceil(((x1 - x0) / 15) * scale), h = Math.ceil(((y1 - y0) / 15) * scale);
-    const d = canvas.getContext('2d').getImageData(l, t, w, h).data;
-    let n = 0;
-    for (let i = 0; i < d.length; i += 4)
-      if (Math.abs(d[i] - colour[0]) <= tolerance && Math.abs(d[i + 1] - colour[1]) <= tolerance
-          && Math.abs(d[i + 2] - colour[2]) <= tolerance)
+// The colour of the figure at a point, in twips on the picture area.
+export async function pixel(page, x, y) {
+  const shot = await figureShot(page, [x, y, x + 1, y + 1]);
+  return shot.at(x, y);
+}
+
+// How many device pixels of the figure in a box of twips have the colour.
+export async function countColour(page, box, colour, tolerance = 40) {
+  const { img } = await figureShot(page, box);
+  let n = 0;
+  for (let y = 0; y < img.height; y++)
+    for (let x = 0; x < img.width; x++)
+      if (img.at(x, y).every((v, i) => Math.abs(v - colour[i]) <= tolerance))
         ++n;
-    return n;
-  }, x0, y0, x1, y1, colour, tolerance);
+  return n;
 }
 
 // The colours of a screenshot at some points, decoded by the browser in a
