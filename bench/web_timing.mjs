@@ -1,11 +1,14 @@
 // The browser version's timings in Debian's headless chromium:
 //  - first figure: from navigation of file://…/godojoken.html to the figure
 //    drawn (the page's mark 'godo-first-figure', taken once the load step's
-//    drawing is on the canvas and the window is laid out and shown), over
+//    drawing is in the picture and the window is laid out and shown), over
 //    RUNS navigations, each in a new tab of one browser;
 //  - one click: the page's measure 'godo-event' around one event (the core's
-//    handler with both passes, and the canvas render), for CLICKS clicks of
-//    「右回転」/「左回転」 with every overlay on, and of 「仮定」.
+//    handler with both passes, and the figure's SVG made anew), for CLICKS clicks of
+//    「右回転」/「左回転」 with every overlay on, and of 「仮定」;
+//  - a re-fit: from the view's resize event to the window laid out at its
+//    new scale (style and layout forced in the handler), and to the
+//    frame's animation callbacks (the same frame: resize comes first), over the classroom's view sizes in turn, FITS times.
 // Usage: node bench/web_timing.mjs build-web/godojoken.html
 // Needs the test tools: tests/web/run-browser-tests.sh --install (`make bench-web` does both).
 
@@ -17,6 +20,7 @@ import { launch } from '../tests/web/lib/browser.mjs';
 const page = resolve(process.argv[2] || 'build-web/godojoken.html');
 const RUNS = Number(process.env.RUNS || 20);
 const CLICKS = Number(process.env.CLICKS || 200);
+const FITS = Number(process.env.FITS || 20);
 
 const median = (xs) => {
   const s = [...xs].sort((a, b) => a - b);
@@ -35,7 +39,7 @@ try {
     ['godo-script', 'navigation, the page parsed, the core\'s script run'],
     ['godo-core-ready', 'the wasm decoded, compiled and instantiated'],
     ['godo-window-built', 'the window built from the layout'],
-    ['godo-figure-rendered', 'the load step (Form1::load) and the first canvas render'],
+    ['godo-figure-rendered', 'the load step (Form1::load) and the first figure as SVG'],
     ['godo-first-figure', 'the window shown and laid out, focus on the picture area'],
   ];
   const phases = PHASES.map(() => []);
@@ -81,6 +85,27 @@ try {
   for (let i = 0; i < CLICKS / 4; i++)
     katei.push(await click('katei'));
 
+  // Re-fits: the page is already whole, so a resize is style and layout of
+  // the window at its new unit, and the browser's paint of it.
+  await tab.evaluate(() => {
+    window.fits = [];
+    addEventListener('resize', () => {
+      const t0 = performance.now();
+      document.getElementById('lesson').getBoundingClientRect();
+      const laidOut = performance.now() - t0;
+      requestAnimationFrame(() => fits.push([laidOut, performance.now() - t0]));
+    });
+  });
+  const cdp = await tab.createCDPSession();
+  const views = [[1920, 1080], [1366, 768], [1180, 820], [820, 1180], [390, 844]];
+  for (let i = 0; i < FITS * views.length; i++) {
+    const [width, height] = views[i % views.length];
+    const n = i + 1;
+    await cdp.send('Emulation.setDeviceMetricsOverride', { width, height, deviceScaleFactor: 1, mobile: false });
+    await tab.waitForFunction((n) => fits.length >= n, {}, n);
+  }
+  const fits = await tab.evaluate(() => fits);
+
   const size = statSync(page).size;
   console.log(`chromium ${await browser.version()}, ${RUNS} navigations, ${CLICKS} turns`);
   console.log(`first figure: median ${fmt(median(first))} ms, min ${fmt(Math.min(...first))}, ` +
@@ -93,6 +118,9 @@ try {
   console.log(`one click (turn, every overlay on): median ${fmt(median(turns))} ms, ` +
               `90th percentile ${fmt(quantile(turns, 0.9))}, max ${fmt(Math.max(...turns))}`);
   console.log(`one click (「仮定」 on/off): median ${fmt(median(katei))} ms`);
+  console.log(`re-fit after a resize: layout median ${fmt(median(fits.map((f) => f[0])))} ms, ` +
+              `max ${fmt(Math.max(...fits.map((f) => f[0])))}; to the frame's callbacks median ` +
+              `${fmt(median(fits.map((f) => f[1])))} ms, max ${fmt(Math.max(...fits.map((f) => f[1])))} (${fits.length} resizes)`);
   console.log(`godojoken.html: ${size} bytes (${fmt(size / 1024)} KiB)`);
 } finally {
   await browser.close();
