@@ -38,7 +38,22 @@ class LessonPage {
     this.shownVersion = -1;
     this.endRequested = false;
     this.build();
+    this.fitToView();
+    // Resizing, turning a tablet and the browser's zoom all resize the view;
+    // the event comes before the next frame is drawn, so the window is never
+    // shown at the old size. A pinch zoom magnifies without resizing it.
+    window.addEventListener('resize', () => this.fitToView());
     this.face = new core.WebFace(this.pageObject());
+  }
+
+  // The window as large as the view allows, its aspect kept: the one unit
+  // every place and size is a multiple of. The layout viewport, which
+  // neither scroll bars nor a pinch zoom change.
+  fitToView() {
+    const view = document.documentElement;
+    const u = Math.min(view.clientWidth / this.layout.width, view.clientHeight / this.layout.height);
+    if (u > 0)
+      this.root.style.setProperty('--u', u + 'px');
   }
 
   build() {

@@ -138,7 +138,9 @@ test('in every view the window fills it, centred and whole, and the lesson does 
   const cdp = await p.createCDPSession();
   for (const [width, height, deviceScaleFactor, mobile = false] of VIEWS) {
     await cdp.send('Emulation.setDeviceMetricsOverride', { width, height, deviceScaleFactor, mobile });
-    const fit = await p.evaluate(() => {
+    // As drawn in the next frame: the view's resize event comes before it.
+    const fit = await p.evaluate(async () => {
+      await new Promise(requestAnimationFrame);
       const r = document.getElementById('lesson').getBoundingClientRect();
       const d = document.documentElement;
       return { r: [r.left, r.top, r.right, r.bottom], scroll: [d.scrollWidth, d.scrollHeight], view: [innerWidth, innerHeight] };
