@@ -21,6 +21,10 @@ constexpr std::u16string_view kEntries[] = {texts::kConclusionHeading, texts::kC
 constexpr std::u16string_view kFallbacks[] = {u"IPAPGothic", u"Hiragino Sans", u"Hiragino Kaku Gothic ProN",
                                               u"Noto Sans CJK JP", u"Noto Sans JP"};
 
+constexpr Control kTurningButtons[] = {Control::hidari, Control::migi};
+constexpr Control kConclusionList[] = {Control::keturon};
+constexpr Naming kNamings[] = {{Control::Label3, kTurningButtons, true}, {Control::Label1, kConclusionList, false}};
+
 constexpr ControlLayout button(Control id, std::string_view name, std::u16string_view caption, TwipsRect r,
                                int tab, FontSpec font = kButtonFont)
 {
@@ -52,12 +56,14 @@ const WindowLayout kLayout{
         button(Control::migi, "migi", texts::kMigi, {10200, 1440, 852, 372}, 2),
         button(Control::hidari, "hidari", texts::kHidari, {9240, 1440, 852, 372}, 1),
         {Control::gamen, "gamen", ControlKind::PictureArea, u"", {}, {120, 240, 8805, 7485}, 0, {0, 400},
-         false, kNone, kLightGrey},
+         false, kNone, kLightGrey, texts::kGamenName},
         label(Control::Label1, "Label1", texts::kLabel1, {9120, 2160, 1935, 375}, 10),
         label(Control::Label3, "Label3", texts::kLabel3, {9120, 1080, 1950, 270}, 6),
     }},
     {Control::gamen, Control::hidari, Control::migi, Control::saisyo, Control::owari, Control::katei,
      Control::sankaku, Control::henkaku, Control::godo, Control::keturon, Control::Command1},
+    kNamings,
+    2,
 };
 
 } // namespace

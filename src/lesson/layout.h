@@ -38,6 +38,18 @@ struct ControlLayout {
     bool ownColours;
     Rgb fore;
     Rgb back;
+    // The name a screen reader gives it where no text of its own names it
+    // (the picture area); empty for the others.
+    std::u16string_view accessibleName = {};
+};
+
+// A label that names the controls below it, as a screen reader should read
+// it: Label3 names the two turning buttons, which stand together as a group;
+// Label1 names the conclusion list.
+struct Naming {
+    Control label;
+    std::span<const Control> controls;
+    bool group; // the controls stand in a group of their own that the label names
 };
 
 struct WindowLayout {
@@ -51,6 +63,10 @@ struct WindowLayout {
     std::array<ControlLayout, kControlCount> controls; // in the order of the layout
     // Ascending tab index, labels left out.
     std::array<Control, 11> tabOrder;
+    std::span<const Naming> namings;
+    // The sunken frame around the picture area, in pixels on each side; the
+    // figure's origin is the inside's top-left corner.
+    int pictureBorder;
 
     const ControlLayout& operator[](Control c) const { return controls[static_cast<int>(c)]; }
 };

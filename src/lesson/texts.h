@@ -29,6 +29,13 @@ inline constexpr std::u16string_view kLabel3 = u"直線ｎの移動";
 
 // The picture area's name for screen readers.
 inline constexpr std::u16string_view kGamenName = u"図形";
+// The name of the button that opens the conclusion list, for screen readers.
+inline constexpr std::u16string_view kOpenList = u"一覧を開く";
+// In the browser, what stays of the page after 「終了」 where the page may not
+// close its tab.
+inline constexpr std::u16string_view kEnded = u"プログラムを終了しました。このタブを閉じてください。";
+// The button that closes the browser's message dialog.
+inline constexpr std::u16string_view kMessageOk = u"OK";
 
 // The messages of the error boundary.
 inline constexpr std::u16string_view kOverflow =

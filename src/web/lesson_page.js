@@ -3,14 +3,7 @@
 // applies what the core asks (enable, caption, field text, drawing, message,
 // print, end). No lesson logic lives here.
 
-const ENDED = 'プログラムを終了しました。このタブを閉じてください。';
-const OPEN_LIST = '一覧を開く';
 const POINTS_TO_PIXELS = 96 / 72;
-// Which label names which controls (the layout says so in words).
-const GROUPS = [{ label: 'Label3', members: ['hidari', 'migi'] }];
-const LIST_LABEL = 'Label1';
-// The picture area's sunken frame, as on the desktop.
-const GAMEN_BORDER = 2;
 
 function cssFamilies(families) {
   // ＭＳ Ｐゴシック is also known by its English name on Windows.
@@ -68,13 +61,19 @@ class LessonPage {
     root.style.fontFamily = family;
 
     const tabIndex = new Map(w.tabOrder.map((name, i) => [name, i + 1]));
+    // Which label names which controls: a group of their own for some.
     const groupOf = new Map();
-    for (const g of GROUPS) {
+    const labelOf = new Map();
+    for (const n of w.namings) {
+      for (const name of n.controls)
+        labelOf.set(name, n.label);
+      if (!n.group)
+        continue;
       const box = document.createElement('div');
       box.className = 'group';
       box.setAttribute('role', 'group');
-      box.setAttribute('aria-labelledby', g.label);
-      const members = w.controls.filter((c) => g.members.includes(c.name));
+      box.setAttribute('aria-labelledby', n.label);
+      const members = w.controls.filter((c) => n.controls.includes(c.name));
       const left = Math.min(...members.map((c) => c.left));
       const top = Math.min(...members.map((c) => c.top));
       place(box, left, top, Math.max(...members.map((c) => c.right)) - left,
@@ -99,7 +98,7 @@ class LessonPage {
       } else if (c.kind === 'combobox') {
         el = document.createElement('div');
         this.keturon = new KeturonCombobox(el, {
-          id: c.name, entries: c.entries, labelId: LIST_LABEL, openLabel: OPEN_LIST,
+          id: c.name, entries: c.entries, labelId: labelOf.get(c.name), openLabel: w.texts.openList,
           onChoose: () => this.dispatch(() => this.face.chosen()),
         });
         this.keturon.text = c.text;
@@ -121,7 +120,7 @@ class LessonPage {
       const dx = g ? g.left : 0;
       const dy = g ? g.top : 0;
       if (c.kind === 'picture') {
-        const b = GAMEN_BORDER;
+        const b = w.pictureBorder;
         place(el, c.left - dx, c.top - dy, c.right - c.left - 2 * b, c.bottom - c.top - 2 * b);
         el.style.borderWidth = 'calc(var(--u) * ' + b + ')';
       } else {
@@ -145,10 +144,10 @@ class LessonPage {
   // A sunken frame that is the picture for a screen reader, holding the SVG
   // the figure is drawn in.
   pictureArea(c, family) {
-    const b = GAMEN_BORDER;
+    const b = this.layout.pictureBorder;
     const frame = document.createElement('div');
     frame.setAttribute('role', 'img');
-    frame.setAttribute('aria-label', this.layout.gamenName);
+    frame.setAttribute('aria-label', c.accessibleName);
     const svg = document.createElementNS(SVG, 'svg');
     svg.setAttribute('aria-hidden', 'true');
     frame.appendChild(svg);
@@ -231,7 +230,7 @@ class LessonPage {
     this.root.remove();
     this.description.remove();
     const ended = document.getElementById('ended');
-    ended.textContent = ENDED;
+    ended.textContent = this.layout.texts.ended;
     ended.hidden = false;
     if (history.length <= 1 || window.opener)
       window.close();
@@ -254,6 +253,8 @@ createGodoCore().ready.then((c) => {
   lesson.start();
   // For tests and benchmarks: the core, and the face the page drives.
   window.godojoken = { core: c, lesson };
-  document.getElementById('message-ok').addEventListener('click', () => document.getElementById('message').close());
+  const ok = document.getElementById('message-ok');
+  ok.textContent = lesson.layout.texts.messageOk;
+  ok.addEventListener('click', () => document.getElementById('message').close());
   registerServiceWorker();
 });

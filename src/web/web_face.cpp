@@ -156,7 +156,25 @@ val pageLayout()
     for (std::u16string_view f : layout.fallbackFamilies)
         families.call<void>("push", js(f));
     w.set("fontFamilies", families);
-    w.set("gamenName", js(texts::kGamenName));
+    w.set("pictureBorder", layout.pictureBorder);
+    // The page's own lines, which only the browser shows.
+    val pageTexts = val::object();
+    pageTexts.set("openList", js(texts::kOpenList));
+    pageTexts.set("ended", js(texts::kEnded));
+    pageTexts.set("messageOk", js(texts::kMessageOk));
+    w.set("texts", pageTexts);
+    val namings = val::array();
+    for (const Naming& n : layout.namings) {
+        val o = val::object();
+        o.set("label", name(n.label));
+        val named = val::array();
+        for (Control c : n.controls)
+            named.call<void>("push", name(c));
+        o.set("controls", named);
+        o.set("group", n.group);
+        namings.call<void>("push", o);
+    }
+    w.set("namings", namings);
 
     val controls = val::array();
     for (const ControlLayout& c : layout.controls) {
@@ -176,6 +194,8 @@ val pageLayout()
         o.set("tabIndex", c.tabIndex);
         o.set("points", c.font.points);
         o.set("weight", c.font.weight);
+        if (!c.accessibleName.empty())
+            o.set("accessibleName", js(c.accessibleName));
         if (c.ownColours) {
             o.set("fore", css(c.fore));
             o.set("back", css(c.back));
