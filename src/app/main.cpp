@@ -1,18 +1,33 @@
-// Starts the lesson window. The program takes no arguments and reads no files
-// or settings.
+// Starts the lesson window. The lesson reads no files or settings; the only
+// option, --projector, chooses the size the window opens at.
 
 #include "desktop/lesson_window.h"
+#include "desktop/projector.h"
 
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <unistd.h>
 
 namespace {
 
 constexpr const char* kNoDisplay =
     "godojoken: 画面（ディスプレイ）に接続できないため起動できません。 / "
     "cannot start: no display to connect to (set DISPLAY, or run it under xvfb-run).\n";
+
+constexpr const char* kUsage =
+    "Usage: godojoken [--projector]\n"
+    "  --projector  open the window as large as the screen allows (for a projector)\n"
+    "  --help       show this help\n"
+    "  --version    show the version\n";
+
+// How long a window manager may take to say how wide its frame is.
+constexpr int kFrameQueryMs = 500;
 
 bool haveDisplay()
 {
@@ -32,20 +47,65 @@ void onStartupMessage(QtMsgType type, const QMessageLogContext& context, const Q
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
+// The factor for --projector, measured with a Qt of its own: the screen's free
+// area and the frame the desktop puts around a window.
+double measureProjectorScale()
+{
+    int argc = 1;
+    char name[] = "godojoken";
+    char* args[] = {name, nullptr};
+    QGuiApplication probe(argc, args);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return 1.0;
+    const godo::WindowFrame frame = godo::windowFrame(kFrameQueryMs);
+    return godo::projectorScale(screen->availableGeometry().size(), godo::lessonClientSize(), frame.margins);
+}
+
 } // namespace
 
-int main(int, char** argv)
+int main(int argc, char** argv)
 {
+    bool projector = false;
+    for (int i = 1; i < argc; ++i) {
+        const char* a = argv[i];
+        if (std::strcmp(a, "--projector") == 0) {
+            projector = true;
+        } else if (std::strcmp(a, "--help") == 0 || std::strcmp(a, "-h") == 0) {
+            std::fputs(kUsage, stdout);
+            return EXIT_SUCCESS;
+        } else if (std::strcmp(a, "--version") == 0) {
+            std::puts("godojoken " GODO_VERSION);
+            return EXIT_SUCCESS;
+        } else {
+            std::fprintf(stderr, "godojoken: unknown argument '%s' (usage: godojoken [--projector])\n", a);
+            return 2;
+        }
+    }
+
     if (!haveDisplay()) {
         std::fputs(kNoDisplay, stderr);
         return EXIT_FAILURE;
     }
     qInstallMessageHandler(onStartupMessage);
 
+    // A factor the user set wins. Otherwise Qt has to know it before it
+    // starts to scale crisply: measure, then run again with it set, under the
+    // same process id and without the option.
+    if (projector && qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")) {
+        const double factor = measureProjectorScale();
+        qputenv("QT_SCALE_FACTOR", QByteArray::number(factor));
+        char* again[] = {argv[0], nullptr};
+        ::execv("/proc/self/exe", again);
+        // Without /proc: the window at its own size rather than none.
+        std::fprintf(stderr, "godojoken: cannot run itself again (%s); opening at scale 1\n", std::strerror(errno));
+        qunsetenv("QT_SCALE_FACTOR");
+    }
+
     // Only the program's name: no argument reaches Qt.
-    int argc = 1;
+    int qtArgc = 1;
     char* args[] = {argv[0], nullptr};
-    QApplication app(argc, args);
+    QApplication app(qtArgc, args);
     qInstallMessageHandler(nullptr);
     // Lets the desktop match the window to its menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.godojoken"));

@@ -1,6 +1,7 @@
 #include "desktop/lesson_window.h"
 
 #include "desktop/accessibility.h"
+#include "desktop/field_fit.h"
 #include "desktop/fonts.h"
 #include "desktop/gamen.h"
 #include "desktop/paper_combo_style.h"
@@ -54,6 +55,9 @@ QComboBox* comboBox(QWidget* parent, const ControlLayout& c)
     for (std::u16string_view entry : c.entries)
         box->addItem(toQString(entry));
     box->setEditText(toQString(c.text));
+    // "∠APM＝∠BQM" is wider than the field in IPA P Gothic: every text is
+    // shown whole, condensed where it has to be.
+    keepFieldTextWhole(*box->lineEdit(), box->font());
     // Only a choice from the list is an event of the lesson. QComboBox itself
     // would turn Enter in the field, or leaving it, into a choice of the entry
     // whose text was typed: cut its line edit's editingFinished off, and keep

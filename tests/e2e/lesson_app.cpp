@@ -35,10 +35,20 @@ bool hasCyan(const QImage& area)
 
 } // namespace
 
-LessonApp::LessonApp(const XvfbServer& server, const QString& program) : tools_(server.clientEnvironment())
+LessonApp::LessonApp(const XvfbServer& server, const QString& program)
+    : LessonApp(server, program, {}, QProcessEnvironment())
 {
-    process_.setProcessEnvironment(server.clientEnvironment());
+}
+
+LessonApp::LessonApp(const XvfbServer& server, const QString& program, const QStringList& arguments,
+                     const QProcessEnvironment& extra)
+    : tools_(server.clientEnvironment())
+{
+    QProcessEnvironment env = server.clientEnvironment();
+    env.insert(extra);
+    process_.setProcessEnvironment(env);
     process_.setProgram(program);
+    process_.setArguments(arguments);
     if (!startChild(process_, kStartTimeoutMs))
         throw std::runtime_error("cannot start " + program.toStdString());
 

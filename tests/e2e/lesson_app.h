@@ -27,6 +27,11 @@ public:
     // clicks into the window so that it has the keyboard (there is no window
     // manager to give it). Throws std::runtime_error when any of this fails.
     LessonApp(const XvfbServer& server, const QString& program);
+    // The same with command-line arguments and variables added to the
+    // environment (e.g. QT_SCALE_FACTOR, which the server's client
+    // environment leaves out).
+    LessonApp(const XvfbServer& server, const QString& program, const QStringList& arguments,
+              const QProcessEnvironment& extra);
     ~LessonApp();
 
     LessonApp(const LessonApp&) = delete;

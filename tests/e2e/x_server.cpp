@@ -12,17 +12,19 @@ namespace {
 constexpr int kStartTimeoutMs = 10000;
 }
 
-XvfbServer::XvfbServer()
+XvfbServer::XvfbServer(QSize size)
 {
     if (!runtime_.isValid())
         throw std::runtime_error("cannot create a runtime folder for the X server");
 
     // -displayfd 1: the server picks a free display number itself and writes
     // it to its standard output once it accepts clients, so tests running
-    // side by side never collide.
+    // side by side never collide. -noreset keeps what a test sets on the root
+    // window (a work area) after the client that set it has gone.
     process_.setProgram(QStringLiteral("Xvfb"));
     process_.setArguments({QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
-                           QStringLiteral("0"), QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                           QStringLiteral("0"),
+                           QStringLiteral("%1x%2x24").arg(size.width()).arg(size.height()), QStringLiteral("-noreset"), QStringLiteral("-nolisten"),
                            QStringLiteral("tcp")});
     process_.setStandardErrorFile(QProcess::nullDevice());
     if (!startChild(process_, kStartTimeoutMs))

@@ -5,6 +5,7 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSize>
 #include <QString>
 #include <QTemporaryDir>
 
@@ -12,9 +13,9 @@ namespace e2e {
 
 class XvfbServer {
 public:
-    // Starts the server (1024 × 768 × 24, no TCP) and waits until it accepts
-    // clients. Throws std::runtime_error when it cannot.
-    XvfbServer();
+    // Starts the server (a screen of `size` × 24 bits, no TCP) and waits
+    // until it accepts clients. Throws std::runtime_error when it cannot.
+    explicit XvfbServer(QSize size = QSize(1024, 768));
     ~XvfbServer();
 
     XvfbServer(const XvfbServer&) = delete;

@@ -2,8 +2,9 @@
 # The manual pages, English and Japanese: man and groff format them without a
 # single warning (as lintian runs them, 80 columns, and on a narrower terminal),
 # the NAME line gives the whatis entry, the header carries the project's
-# version, and the text names the environment the program honours and the
-# desktop entry's large view by the name the entry gives it.
+# version, and the text names the environment the program honours, the
+# option of the large view and the desktop entry's action by the name the
+# entry gives it.
 # Usage: check-manpages.sh MAN_DIR DESKTOP_FILE VERSION
 set -euo pipefail
 
@@ -28,7 +29,7 @@ for page in "$dir/godojoken.1" "$dir/ja/godojoken.1"; do
     || fail "$name: the .TH line lacks section 1, a date or 'godojoken $version'"
 
   text=$(LC_ALL=C.UTF-8 MANWIDTH=200 man -l "$page" 2>/dev/null)
-  for word in QT_SCALE_FACTOR=2 DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM CUPS_SERVER PRINTER LPDEST \
+  for word in --projector QT_SCALE_FACTOR=2 DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM CUPS_SERVER PRINTER LPDEST \
               印刷 終了 "$large_ja"; do
     grep -qF -e "$word" <<<"$text" || fail "$name does not mention $word"
   done

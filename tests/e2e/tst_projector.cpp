@@ -1,0 +1,146 @@
+// The large view on real X servers of the sizes found in classrooms: started
+// with --projector, the program opens its window at the largest quarter step
+// that the screen's free area holds, and crisp, through Qt's own scaling. No
+// window manager runs, so the window has no frame and xdotool's geometry is
+// its client area. Also the arguments the program refuses.
+
+#include "lesson_app.h"
+#include "x_server.h"
+
+#include <QProcess>
+#include <QTest>
+
+#include <memory>
+#include <stdexcept>
+
+using namespace e2e;
+
+namespace {
+
+const QString kProgram = QStringLiteral(GODOJOKEN_BINARY);
+
+void xprop(const XvfbServer& server, const QStringList& arguments)
+{
+    QProcess p;
+    p.setProcessEnvironment(server.clientEnvironment());
+    p.start(QStringLiteral("xprop"), arguments);
+    if (!p.waitForFinished(10000) || p.exitCode() != 0)
+        throw std::runtime_error("xprop failed: " + arguments.join(QLatin1Char(' ')).toStdString());
+}
+
+// A panel's room, as a desktop tells it: the root window's _NET_WORKAREA.
+void setWorkArea(const XvfbServer& server, QRect area)
+{
+    xprop(server, {QStringLiteral("-root"), QStringLiteral("-f"), QStringLiteral("_NET_WORKAREA"), QStringLiteral("32c"),
+                   QStringLiteral("-set"), QStringLiteral("_NET_WORKAREA"),
+                   QStringLiteral("%1, %2, %3, %4").arg(area.x()).arg(area.y()).arg(area.width()).arg(area.height())});
+}
+
+struct Run {
+    int exitCode;
+    QByteArray out, err;
+};
+
+Run runWith(const QStringList& arguments)
+{
+    QProcess p;
+    p.start(kProgram, arguments);
+    if (!p.waitForFinished(10000))
+        throw std::runtime_error("the program did not end");
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+} // namespace
+
+class TestProjector : public QObject {
+    Q_OBJECT
+private slots:
+    void windowFitsTheScreen_data();
+    void windowFitsTheScreen();
+    void arguments_data();
+    void arguments();
+};
+
+void TestProjector::windowFitsTheScreen_data()
+{
+    QTest::addColumn<QSize>("screen");
+    QTest::addColumn<QRect>("workArea"); // null: the whole screen
+    QTest::addColumn<QString>("userFactor");
+    QTest::addColumn<QSize>("window");
+
+    QTest::newRow("1920x1080: 2") << QSize(1920, 1080) << QRect() << QString() << QSize(1492, 1048);
+    QTest::newRow("1920x1080 with a 40-px panel: 1.75")
+        << QSize(1920, 1080) << QRect(0, 0, 1920, 1040) << QString() << QSize(1306, 917);
+    QTest::newRow("1366x768: 1.25") << QSize(1366, 768) << QRect() << QString() << QSize(933, 655);
+    QTest::newRow("1280x800: 1.5") << QSize(1280, 800) << QRect() << QString() << QSize(1119, 786);
+    QTest::newRow("1024x768: 1.25") << QSize(1024, 768) << QRect() << QString() << QSize(933, 655);
+    QTest::newRow("800x600: 1") << QSize(800, 600) << QRect() << QString() << QSize(746, 524);
+    QTest::newRow("1920x1080, the user's 1.5 wins")
+        << QSize(1920, 1080) << QRect() << QStringLiteral("1.5") << QSize(1119, 786);
+}
+
+void TestProjector::windowFitsTheScreen()
+{
+    QFETCH(QSize, screen);
+    QFETCH(QRect, workArea);
+    QFETCH(QString, userFactor);
+    QFETCH(QSize, window);
+    try {
+        const XvfbServer server(screen);
+        if (!workArea.isNull())
+            setWorkArea(server, workArea);
+        QProcessEnvironment extra;
+        if (!userFactor.isEmpty())
+            extra.insert(QStringLiteral("QT_SCALE_FACTOR"), userFactor);
+        LessonApp app(server, kProgram, {QStringLiteral("--projector")}, extra);
+        QCOMPARE(app.geometry().size(), window);
+        const QRect free = workArea.isNull() ? QRect(QPoint(0, 0), screen) : workArea;
+        QVERIFY2(free.contains(app.geometry()), "the window leaves the screen's free area");
+        QCOMPARE(app.title(), QStringLiteral(u"三角形の合同条件の使い方(q.Sorano)"));
+        // Run again under the same process: nothing but the window is left.
+        QCOMPARE(app.errorOutput(), QString());
+    } catch (const std::exception& e) {
+        QFAIL(e.what());
+    }
+}
+
+void TestProjector::arguments_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("out");
+    QTest::addColumn<QByteArray>("err");
+    QTest::newRow("unknown option") << QStringList{"--projecter"} << 2 << QByteArray()
+        << QByteArray("godojoken: unknown argument '--projecter' (usage: godojoken [--projector])\n");
+    QTest::newRow("a file name") << QStringList{"lesson.txt"} << 2 << QByteArray()
+        << QByteArray("godojoken: unknown argument 'lesson.txt' (usage: godojoken [--projector])\n");
+    QTest::newRow("Qt's own option") << QStringList{"-platform", "offscreen"} << 2 << QByteArray()
+        << QByteArray("godojoken: unknown argument '-platform' (usage: godojoken [--projector])\n");
+    QTest::newRow("version") << QStringList{"--version"} << 0 << QByteArray("godojoken 1.0.0\n") << QByteArray();
+    QTest::newRow("help") << QStringList{"--help"} << 0
+        << QByteArray("Usage: godojoken [--projector]\n"
+                      "  --projector  open the window as large as the screen allows (for a projector)\n"
+                      "  --help       show this help\n"
+                      "  --version    show the version\n")
+        << QByteArray();
+}
+
+void TestProjector::arguments()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, out);
+    QFETCH(QByteArray, err);
+    try {
+        const Run r = runWith(arguments);
+        QCOMPARE(r.exitCode, exitCode);
+        QCOMPARE(r.out, out);
+        QCOMPARE(r.err, err);
+    } catch (const std::exception& e) {
+        QFAIL(e.what());
+    }
+}
+
+QTEST_GUILESS_MAIN(TestProjector)
+#include "tst_projector.moc"
