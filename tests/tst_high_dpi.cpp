@@ -60,11 +60,11 @@ void TestHighDpi::windowHasDoubleSize()
 void TestHighDpi::figureIsBlittedUnscaled()
 {
     QCOMPARE(figure_.devicePixelRatio(), 2.0);
-    QCOMPARE(figure_.size(), QSize(2 * (587 - 2 * Gamen::kBorder), 2 * (499 - 2 * Gamen::kBorder)));
+    QCOMPARE(figure_.size(), QSize(2 * (587 - 2 * Gamen::border()), 2 * (499 - 2 * Gamen::border())));
 
     // What the window shows inside the frame is the image, pixel for pixel.
     const QImage shot = form_->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QPoint inside = 2 * (form_->picture().geometry().topLeft() + QPoint(Gamen::kBorder, Gamen::kBorder));
+    const QPoint inside = 2 * (form_->picture().geometry().topLeft() + QPoint(Gamen::border(), Gamen::border()));
     const QImage shown = shot.copy(QRect(inside, figure_.size()));
     QCOMPARE(shown.convertToFormat(QImage::Format_RGB32),
              figure_.convertToFormat(QImage::Format_RGB32));

@@ -66,7 +66,7 @@ void TestScreenChange::movedToAnotherScale_rendersTheFigureAtIt()
     // What the window shows inside the frame is that image, pixel for pixel.
     const QImage shot = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(shot.devicePixelRatio(), ratio);
-    const QPoint inside = (gamen.geometry().topLeft() + QPoint(Gamen::kBorder, Gamen::kBorder)) * ratio;
+    const QPoint inside = (gamen.geometry().topLeft() + QPoint(Gamen::border(), Gamen::border())) * ratio;
     QCOMPARE(shot.copy(QRect(inside, figure.size())), figure.convertToFormat(QImage::Format_RGB32));
 }
 

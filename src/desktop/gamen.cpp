@@ -1,16 +1,20 @@
 #include "desktop/gamen.h"
 
+#include "lesson/layout.h"
+
 #include <QEvent>
 #include <QPaintEngine>
 #include <QPainter>
 
 namespace godo {
 
+int Gamen::border() { return windowLayout().pictureBorder; }
+
 Gamen::Gamen(QSize outer, const QFont& font, QWidget* parent)
-    : QFrame(parent), inside_(outer - QSize(2 * kBorder, 2 * kBorder)), font_(font)
+    : QFrame(parent), inside_(outer - QSize(2 * border(), 2 * border())), font_(font)
 {
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(kBorder);
+    setLineWidth(border());
     setFocusPolicy(Qt::StrongFocus);
     // The image covers the whole inside; nothing needs erasing beneath it.
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -34,7 +34,8 @@ public:
     // How many times the figure has been rasterised for the screen.
     int renderings() const { return renderings_; }
 
-    static constexpr int kBorder = 2;
+    // The sunken frame's width on each side, as the layout gives it.
+    static int border();
 
 protected:
     bool event(QEvent* event) override;

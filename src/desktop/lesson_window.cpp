@@ -66,9 +66,6 @@ QComboBox* comboBox(QWidget* parent, const ControlLayout& c)
     return box;
 }
 
-// The two buttons that turn line ｎ, which Label3 names.
-bool isTurningButton(Control c) { return c == Control::hidari || c == Control::migi; }
-
 QLabel* label(QWidget* parent, const ControlLayout& c)
 {
     auto* l = new QLabel(toQString(c.text), parent);
@@ -121,18 +118,31 @@ LessonWindow::~LessonWindow() = default;
 void LessonWindow::createControls()
 {
     const WindowLayout& layout = windowLayout();
-    // The turning buttons stand in a group of their own, just large enough
-    // for both, so that a screen reader announces them under Label3.
-    auto* turning = new ControlGroup(this);
-    turning->setObjectName(QStringLiteral("kaiten"));
-    turning->setGeometry(pixels(layout[Control::hidari].rect).united(pixels(layout[Control::migi].rect)));
+    // Controls that a label names as a group stand in a group of their own,
+    // just large enough for them, so that a screen reader announces them
+    // under the label (the turning buttons under Label3).
+    std::array<QWidget*, kControlCount> groupOf{};
+    std::array<QWidget*, kControlCount> namedBy{}; // per label: what it names
+    for (const Naming& n : layout.namings) {
+        if (n.group.empty())
+            continue;
+        auto* group = new ControlGroup(this);
+        group->setObjectName(QString::fromLatin1(n.group.data(), static_cast<qsizetype>(n.group.size())));
+        QRect box;
+        for (Control c : n.controls) {
+            box = box.united(pixels(layout[c].rect));
+            groupOf[static_cast<int>(c)] = group;
+        }
+        group->setGeometry(box);
+        namedBy[static_cast<int>(n.label)] = group;
+    }
 
     for (const ControlLayout& c : layout.controls) {
         QWidget* parent = this;
         QPoint origin; // of the parent, in the window
-        if (isTurningButton(c.id)) {
-            parent = turning;
-            origin = turning->pos();
+        if (QWidget* group = groupOf[static_cast<int>(c.id)]) {
+            parent = group;
+            origin = group->pos();
         }
         QWidget* w = nullptr;
         switch (c.kind) {
@@ -141,7 +151,7 @@ void LessonWindow::createControls()
         case ControlKind::Label: w = label(parent, c); break;
         case ControlKind::PictureArea:
             w = gamen_ = new Gamen(pixels(c.rect).size(), japaneseFont(15, false), parent);
-            gamen_->setAccessibleName(QStringLiteral(u"図形"));
+            gamen_->setAccessibleName(toQString(c.accessibleName));
             break;
         }
         w->setObjectName(QString::fromLatin1(c.name.data(), static_cast<qsizetype>(c.name.size())));
@@ -150,13 +160,17 @@ void LessonWindow::createControls()
     }
     keturon_->installEventFilter(this);
 
-    // Label1 names the list below it. On Linux a screen reader takes a combo
-    // box's name from its field, not from setAccessibleName, and finds the
-    // heading through this label relation instead.
-    static_cast<QLabel*>(control(Control::Label1))->setBuddy(keturon_);
-    // Label3 names the group of the turning buttons the same way. Neither
-    // label has an access key, so the buddies change nothing for the keyboard.
-    static_cast<QLabel*>(control(Control::Label3))->setBuddy(turning);
+    // Each label names what it stands above: a control, or the group the
+    // controls stand in. On Linux a screen reader takes a combo box's name
+    // from its field, not from setAccessibleName, and finds the heading
+    // through this label relation instead. No label has an access key, so
+    // the buddies change nothing for the keyboard.
+    for (const Naming& n : layout.namings) {
+        QWidget*& named = namedBy[static_cast<int>(n.label)];
+        if (!named)
+            named = control(n.controls.front());
+        static_cast<QLabel*>(control(n.label))->setBuddy(named);
+    }
     // The bottom pixel of Label1 lies under the list.
     keturon_->raise();
 

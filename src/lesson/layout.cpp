@@ -23,7 +23,8 @@ constexpr std::u16string_view kFallbacks[] = {u"IPAPGothic", u"Hiragino Sans", u
 
 constexpr Control kTurningButtons[] = {Control::hidari, Control::migi};
 constexpr Control kConclusionList[] = {Control::keturon};
-constexpr Naming kNamings[] = {{Control::Label3, kTurningButtons, true}, {Control::Label1, kConclusionList, false}};
+// kaiten: turning, the group of the two turning buttons.
+constexpr Naming kNamings[] = {{Control::Label3, kTurningButtons, "kaiten"}, {Control::Label1, kConclusionList, ""}};
 
 constexpr ControlLayout button(Control id, std::string_view name, std::u16string_view caption, TwipsRect r,
                                int tab, FontSpec font = kButtonFont)

@@ -49,7 +49,9 @@ struct ControlLayout {
 struct Naming {
     Control label;
     std::span<const Control> controls;
-    bool group; // the controls stand in a group of their own that the label names
+    // The name of the group the controls stand in, which the label names;
+    // empty where they stand on their own (the label names the control).
+    std::string_view group;
 };
 
 struct WindowLayout {

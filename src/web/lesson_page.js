@@ -70,6 +70,7 @@ class LessonPage {
       if (!n.group)
         continue;
       const box = document.createElement('div');
+      box.id = n.group;
       box.className = 'group';
       box.setAttribute('role', 'group');
       box.setAttribute('aria-labelledby', n.label);

@@ -171,7 +171,7 @@ val pageLayout()
         for (Control c : n.controls)
             named.call<void>("push", name(c));
         o.set("controls", named);
-        o.set("group", n.group);
+        o.set("group", std::string(n.group));
         namings.call<void>("push", o);
     }
     w.set("namings", namings);
