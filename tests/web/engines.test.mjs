@@ -6,12 +6,12 @@
 
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { spawn } from 'node:child_process';
 import { join, dirname } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import { launchEngine, ENGINES } from './lib/engines.mjs';
 import { fitCases, measureFit, fitProblems, blendedAcross } from './lib/fit.mjs';
 import { PAGE_URL, WEB_DIR } from './lib/lesson.mjs';
+import { serve } from './lib/serve.mjs';
 import { crossings } from './lib/geometry.mjs';
 
 const ENGINE = process.env.GODO_ENGINE || process.argv[2];
@@ -166,20 +166,6 @@ test(`${ENGINE}: 「終了」 takes the lesson down without a console error`, as
   // The one thing an engine may say: that it did not close the tab.
   assert.deepEqual(await engine.problems(), REFUSED_CLOSE[ENGINE]);
 });
-
-// python3 -m http.server on a free port of 127.0.0.1, for the site folder.
-function serve(dir) {
-  return new Promise((resolve, reject) => {
-    const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', dir],
-                         { stdio: ['ignore', 'pipe', 'pipe'] });
-    server.stdout.on('data', (d) => {
-      const m = String(d).match(/port (\d+)/);
-      if (m)
-        resolve({ url: `http://127.0.0.1:${m[1]}/`, stop: () => server.kill() });
-    });
-    server.on('exit', (code) => reject(new Error('http.server ended: ' + code)));
-  });
-}
 
 // WebKit does not know the policy's directive manifest-src and says so as a
 // console error; Chromium and Firefox take it.
