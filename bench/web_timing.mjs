@@ -10,12 +10,16 @@
 //    new scale (the page's handler, then style and layout forced), and to the
 //    frame's animation callbacks (the same frame: resize comes first), over the classroom's view sizes in turn, FITS times.
 // Usage: node bench/web_timing.mjs build-web/godojoken.html
+// With ENGINES=chromium,firefox,webkit (any of them), only the first figure
+// instead, in each engine named (tests/web/lib/engines.mjs), over RUNS
+// navigations of one tab after one first.
 // Needs the test tools: tests/web/run-browser-tests.sh --install (`make bench-web` does both).
 
 import { pathToFileURL } from 'node:url';
 import { resolve } from 'node:path';
 import { statSync } from 'node:fs';
 import { launch } from '../tests/web/lib/browser.mjs';
+import { launchEngine } from '../tests/web/lib/engines.mjs';
 
 const page = resolve(process.argv[2] || 'build-web/godojoken.html');
 const RUNS = Number(process.env.RUNS || 20);
@@ -29,6 +33,35 @@ const median = (xs) => {
 };
 const quantile = (xs, q) => [...xs].sort((a, b) => a - b)[Math.min(xs.length - 1, Math.floor(q * xs.length))];
 const fmt = (x) => x.toFixed(2);
+
+if (process.env.ENGINES) {
+  const url = pathToFileURL(page).href;
+  for (const name of process.env.ENGINES.split(',')) {
+    const engine = await launchEngine(name, { width: 1366, height: 768 });
+    try {
+      const first = [];
+      for (let i = 0; i <= RUNS; i++) {
+        await engine.open(url);
+        let t = null;
+        for (let k = 0; k < 600 && t === null; k++) {
+          t = await engine.evaluate(() => {
+            const m = performance.getEntriesByName('godo-first-figure')[0];
+            return m ? m.startTime : null;
+          });
+          if (t === null)
+            await new Promise((r) => setTimeout(r, 20));
+        }
+        if (i > 0)
+          first.push(t);
+      }
+      console.log(`${name} (${engine.version}): first figure from file://, median of ${RUNS}: ` +
+                  `${fmt(median(first))} ms (min ${fmt(Math.min(...first))}, max ${fmt(Math.max(...first))})`);
+    } finally {
+      await engine.close();
+    }
+  }
+  process.exit(0);
+}
 
 const browser = await launch();
 try {

@@ -5,10 +5,10 @@
 
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
-import { spawn } from 'node:child_process';
 import { join } from 'node:path';
 import { launch } from './lib/browser.mjs';
 import { openLesson, click, state, PAGE_URL, WEB_DIR } from './lib/lesson.mjs';
+import { serve } from './lib/serve.mjs';
 
 let browser;
 before(async () => browser = await launch());
@@ -78,20 +78,6 @@ test('nothing of the lesson is stored: no cookie, no web storage, no database', 
   assert.deepEqual(stored, { cookie: '', local: 0, session: 0, databases: 0 });
   await page.close();
 });
-
-// python3 -m http.server on a free port of 127.0.0.1, for the site folder.
-function serve(dir) {
-  return new Promise((resolve, reject) => {
-    const server = spawn('python3', ['-u', '-m', 'http.server', '0', '--bind', '127.0.0.1', '--directory', dir],
-                         { stdio: ['ignore', 'pipe', 'pipe'] });
-    server.stdout.on('data', (d) => {
-      const m = String(d).match(/port (\d+)/);
-      if (m)
-        resolve({ url: `http://127.0.0.1:${m[1]}/`, stop: () => server.kill() });
-    });
-    server.on('exit', (code) => reject(new Error('http.server ended: ' + code)));
-  });
-}
 
 test('served from this machine: an installable app that opens again offline', async () => {
   const server = await serve(join(WEB_DIR, 'site'));

@@ -1,0 +1,251 @@
+// The lesson in each of the three engines of Debian's packages (Chromium,
+// Firefox ESR, WebKitGTK), one engine a run: GODO_ENGINE=chromium|firefox|webkit.
+// Real clicks and keys, the state read back from the core, pixels from
+// screenshots; the served copy offline; not one console error on load,
+// during the lesson or on 「終了」.
+
+import { test, before, after } from 'node:test';
+import assert from 'node:assert/strict';
+import { join, dirname } from 'node:path';
+import { fileURLToPath, pathToFileURL } from 'node:url';
+import { launchEngine, ENGINES } from './lib/engines.mjs';
+import { fitCases, measureFit, fitProblems, blendedAcross } from './lib/fit.mjs';
+import { PAGE_URL, WEB_DIR } from './lib/lesson.mjs';
+import { serve } from './lib/serve.mjs';
+import { crossings } from './lib/geometry.mjs';
+
+const ENGINE = process.env.GODO_ENGINE || process.argv[2];
+assert.ok(ENGINES.includes(ENGINE), 'GODO_ENGINE names one of ' + ENGINES.join(', '));
+
+// The page does not scale #lesson to the view yet: this switches the fit of
+// the lesson itself on once it does (the check's logic is tested on a
+// hand-made page meanwhile).
+const LESSON_FITS = process.env.GODO_LESSON_FITS === '1';
+
+const fixtures = join(dirname(fileURLToPath(import.meta.url)), 'fixtures');
+const FITS = pathToFileURL(join(fixtures, 'fits.html')).href;
+const ERRORS = pathToFileURL(join(fixtures, 'errors.html')).href;
+
+const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
+const firstFigure = () => performance.getEntriesByName('godo-first-figure').length > 0;
+
+let engine;
+before(async () => engine = await launchEngine(ENGINE, { width: 1366, height: 768 }));
+after(async () => engine && engine.close());
+
+async function waitFor(fn, ...args) {
+  for (let i = 0; i < 600; i++) {
+    if (await engine.evaluate(fn, ...args))
+      return;
+    await sleep(50);
+  }
+  throw new Error('waited 30 s for ' + fn);
+}
+
+async function openLesson(url = PAGE_URL) {
+  await engine.open(url);
+  await waitFor(firstFigure);
+}
+
+const state = () => engine.evaluate(() => godojoken.lesson.face.state());
+
+// A real click in the middle of what the selector finds.
+async function clickOn(selector) {
+  const [x, y] = await engine.evaluate((s) => {
+    const r = document.querySelector(s).getBoundingClientRect();
+    return [r.x + r.width / 2, r.y + r.height / 2];
+  }, selector);
+  await engine.click(x, y);
+}
+
+// How many pixels of the screenshot inside the element have the colour.
+async function countInShot(selector, colour, tolerance = 40) {
+  const box = await engine.evaluate((s) => {
+    const r = document.querySelector(s).getBoundingClientRect();
+    return { x: r.x, y: r.y, width: r.width, height: r.height, innerWidth };
+  }, selector);
+  const shot = await engine.screenshot();
+  const k = shot.width / box.innerWidth;
+  let n = 0;
+  for (let y = Math.ceil(box.y * k); y < Math.floor((box.y + box.height) * k); y++)
+    for (let x = Math.ceil(box.x * k); x < Math.floor((box.x + box.width) * k); x++)
+      if (shot.at(x, y).every((v, i) => Math.abs(v - colour[i]) <= tolerance))
+        ++n;
+  return n;
+}
+
+const YELLOW = [255, 255, 0];
+
+// An uncaught exception as each engine reports it. WebKit holds a file://
+// page's scripts to be of another origin than the page and mutes the
+// message.
+const EXCEPTION_ON_A_CLICK = {
+  chromium: /^pageerror: deliberate exception on a click$/,
+  firefox: /^pageerror: Error: deliberate exception on a click$/,
+  webkit: /^pageerror: Script error\.$/,
+};
+
+// What the engines warn of when a page's window.close() is refused in a tab
+// that the user opened.
+const REFUSED_CLOSE = {
+  chromium: ['console warn: Scripts may close only the windows that were opened by them.'],
+  firefox: [],
+  webkit: [],
+};
+
+test(`${ENGINE}: the error collector catches errors at load and after it`, async () => {
+  const atLoad = await engine.problemsAtLoad(ERRORS, () => true);
+  assert.equal(atLoad.length, 2, atLoad.join('\n'));
+  assert.match(atLoad.join('\n'), /deliberate error at load[^]*deliberate exception at load/);
+  await engine.open(ERRORS);
+  engine.clearProblems();
+  await clickOn('#fail');
+  await sleep(200);
+  const found = await engine.problems();
+  assert.equal(found.length, 2, found.join('\n'));
+  assert.match(found[0], /^console error: deliberate error on a click$/);
+  assert.match(found[1], EXCEPTION_ON_A_CLICK[ENGINE]);
+  await engine.clearProblems();
+});
+
+test(`${ENGINE}: the lesson loads from file:// without a console error`, async () => {
+  assert.deepEqual(await engine.problemsAtLoad(PAGE_URL, firstFigure), []);
+});
+
+test(`${ENGINE}: the whole lesson by real clicks`, async () => {
+  await openLesson();
+  await engine.clearProblems();
+  let s = await state();
+  assert.deepEqual([s.kakudo, s.Px, s.Qx, s.fKatei, s.nKeturon], [35, 1647, 7353, 0, 0]);
+  assert.equal(await countInShot('#gamen', YELLOW), 0, 'no yellow before 「仮定」');
+
+  await clickOn('#katei');
+  assert.equal((await state()).fKatei, 1);
+  // The hypothesis's ticks, as the screen shows them.
+  assert.ok(await countInShot('#gamen', YELLOW) > 20, 'the ticks in yellow');
+
+  await clickOn('#migi');
+  s = await state();
+  const { Px, Qx } = crossings(40);
+  assert.deepEqual([s.kakudo, s.Px, s.Qx], [40, Px, Qx]);
+
+  await clickOn('#keturon .open');
+  await waitFor(() => !document.getElementById('keturon-list').hidden);
+  await clickOn('#keturon-entry-2');
+  assert.equal(await engine.evaluate(() => document.getElementById('keturon-field').value), 'ＰＭ＝ＱＭ');
+  assert.equal((await state()).nKeturon, 2);
+  // The keys choose too: the next conclusion down.
+  await clickOn('#keturon-field');
+  await engine.press('ArrowDown');
+  assert.equal((await state()).nKeturon, 3);
+
+  await clickOn('#sankaku');
+  assert.equal((await state()).fSankaku, 1);
+  await clickOn('#henkaku');
+  assert.equal((await state()).fHenkaku, 1);
+  await clickOn('#godo');
+  assert.equal((await state()).fGodo, 1);
+
+  await clickOn('#saisyo');
+  s = await state();
+  assert.deepEqual([s.kakudo, s.fKatei, s.fSankaku, s.fHenkaku, s.fGodo, s.nKeturon, s.Px, s.Qx],
+                   [35, 0, 0, 0, 0, 0, 1647, 7353]);
+  assert.equal(await countInShot('#gamen', YELLOW), 0, 'no yellow after 「最初」');
+  assert.deepEqual(await engine.problems(), []);
+});
+
+test(`${ENGINE}: 「終了」 takes the lesson down without a console error`, async () => {
+  await clickOn('#katei');
+  await clickOn('#owari');
+  const ended = await engine.evaluate(() => ({
+    lesson: document.getElementById('lesson') === null,
+    line: document.getElementById('ended').hidden ? null : document.getElementById('ended').textContent,
+  }));
+  assert.deepEqual(ended, { lesson: true, line: 'プログラムを終了しました。このタブを閉じてください。' });
+  await sleep(200);
+  // The one thing an engine may say: that it did not close the tab.
+  assert.deepEqual(await engine.problems(), REFUSED_CLOSE[ENGINE]);
+});
+
+// WebKit does not know the policy's directive manifest-src and says so as a
+// console error; Chromium and Firefox take it.
+test(`${ENGINE}: the served copy loads without a console error`,
+     { todo: ENGINE === 'webkit' && 'WebKit: "Unrecognized Content-Security-Policy directive \'manifest-src\'"' },
+     async () => {
+       const server = await serve(join(WEB_DIR, 'site'));
+       try {
+         assert.deepEqual(await engine.problemsAtLoad(server.url, firstFigure), []);
+       } finally {
+         server.stop();
+       }
+     });
+
+test(`${ENGINE}: the served copy keeps itself and opens again with the server stopped`, async () => {
+  const server = await serve(join(WEB_DIR, 'site'));
+  try {
+    await openLesson(server.url);
+    await engine.clearProblems();
+    await engine.evaluate(() => navigator.serviceWorker.ready);
+    await waitFor(() => navigator.serviceWorker.controller !== null
+                        && navigator.serviceWorker.controller.state === 'activated');
+    server.stop();
+    await engine.reload();
+    await waitFor(firstFigure);
+    assert.equal(await engine.evaluate(() => navigator.serviceWorker.controller.state), 'activated');
+    await clickOn('#katei');
+    assert.equal((await state()).fKatei, 1);
+    assert.deepEqual(await engine.problems(), []);
+  } finally {
+    server.stop();
+  }
+});
+
+async function fitsAt([width, height], url, selector) {
+  await engine.resize(width, height);
+  await sleep(100);
+  const m = await measureFit(engine, selector);
+  assert.deepEqual([m.innerWidth, m.innerHeight], [width, height], 'the view');
+  return fitProblems(m);
+}
+
+test(`${ENGINE}: the fit check passes a page that fits at every size and refuses one that does not`, async () => {
+  await engine.open(FITS);
+  for (const size of fitCases(ENGINE))
+    assert.deepEqual(await fitsAt(size, FITS, '#lesson'), [], size.join(' × '));
+  await engine.open(FITS + '?fixed');
+  for (const size of fitCases(ENGINE))
+    assert.notDeepEqual(await fitsAt(size, FITS, '#lesson'), [], size.join(' × '));
+  await engine.resize(1366, 768);
+});
+
+test(`${ENGINE}: #lesson fits the view at every size`, { skip: !LESSON_FITS && 'until the page scales #lesson to the view' },
+     async () => {
+       await openLesson();
+       for (const size of fitCases(ENGINE))
+         assert.deepEqual(await fitsAt(size, PAGE_URL, '#lesson'), [], size.join(' × '));
+       assert.deepEqual(await engine.problems(), []);
+       await engine.resize(1366, 768);
+     });
+
+// What "200 %" is in each engine, and a line laid out at its zoomed size
+// stays crisp in the screenshot's device pixels.
+test(`${ENGINE}: page zoom to 200 % and a crisp line`, async () => {
+  await engine.resize(1200, 800);
+  await engine.open(FITS);
+  const z = await engine.zoom(2);
+  if (ENGINE === 'webkit')
+    assert.deepEqual([z.devicePixelRatio, z.innerWidth, Math.round(z.zoom * 100)], [1, 578, 208]);
+  else
+    assert.deepEqual([z.devicePixelRatio, z.innerWidth, z.innerHeight], [2, 600, 400]);
+  const shot = await engine.screenshot();
+  // The same window of 1200 × 800 device pixels, the page drawn at twice
+  // the size in it.
+  assert.deepEqual([shot.width, shot.height], [1200, 800]);
+  const line = await engine.evaluate(() => {
+    const r = document.getElementById('line').getBoundingClientRect();
+    return { x: r.x + r.width / 2, top: r.top, bottom: r.bottom };
+  });
+  const k = shot.width / z.innerWidth;
+  const blended = blendedAcross(shot, Math.round(line.x * k), Math.floor(line.top * k) - 4, Math.ceil(line.bottom * k) + 4);
+  assert.ok(blended <= 2, `${blended} blended pixels across the line`);
+});
