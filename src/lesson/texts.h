@@ -45,4 +45,34 @@ inline constexpr std::u16string_view kFloatingPoint =
 inline constexpr std::u16string_view kUnexpectedBefore = u"予期しないエラー（";
 inline constexpr std::u16string_view kUnexpectedAfter = u"）が起きたため、この操作は途中で止まりました。";
 
+// What 「印刷」 says when nothing, or not yet anything, was printed; %1 and %2
+// stand for what the face fills in: the printer's name, a job's number, the
+// seconds it waits. Where the server gave a reason, the face adds it in
+// brackets (kPrintReason).
+namespace print {
+inline constexpr std::u16string_view kHeld = u"プリンター「%1」は停止しています。印刷はジョブ番号 %2 として受け付けられ、"
+                                             u"プリンターが再開されるまで待っています。まだ何も印刷されていません。";
+inline constexpr std::u16string_view kNoServer =
+    u"印刷サーバーに接続できなかったため、印刷できませんでした。何も印刷されていません。";
+inline constexpr std::u16string_view kNoAnswer =
+    u"印刷サーバーが%1秒以内に応答しなかったため、印刷をやめました。何も印刷されていません。";
+inline constexpr std::u16string_view kNoDefault =
+    u"既定のプリンターが見つからないため、印刷できませんでした。何も印刷されていません。"
+    u"既定のプリンターは「lpoptions -d プリンター名」で設定できます。";
+inline constexpr std::u16string_view kNotAccepting =
+    u"プリンター「%1」が印刷を受け付けていないため、印刷できませんでした。何も印刷されていません。";
+inline constexpr std::u16string_view kRefused =
+    u"印刷サーバーがプリンター「%1」への印刷を断ったため、印刷できませんでした。何も印刷されていません。";
+inline constexpr std::u16string_view kIncomplete =
+    u"印刷するページをプリンター「%1」へ最後まで送れなかったため、印刷できませんでした。";
+inline constexpr std::u16string_view kIncompleteCancelled =
+    u"途中まで送ったジョブ（番号 %1）は取り消しました。何も印刷されていません。";
+inline constexpr std::u16string_view kIncompleteKept = u"途中まで送ったジョブ（番号 %1）は、ページがないため印刷されません。";
+inline constexpr std::u16string_view kNoCupsLibrary =
+    u"印刷に使う CUPS のライブラリー（libcups2）が見つからないため、印刷できませんでした。何も印刷されていません。";
+inline constexpr std::u16string_view kNoDocument =
+    u"印刷するページを作れなかったため、印刷できませんでした。何も印刷されていません。";
+inline constexpr std::u16string_view kReason = u"（%1）";
+} // namespace print
+
 } // namespace godo::texts
