@@ -32,9 +32,20 @@ const QImage& Gamen::image() const
 bool Gamen::event(QEvent* e)
 {
     // The window went to another screen, whose scale may differ: the next
-    // paint finds the image's ratio out of date and renders it anew.
-    if (e->type() == QEvent::ScreenChangeInternal)
+    // paint finds the image's ratio out of date and renders it anew. Qt 6.4
+    // tells every widget of the window of the move; from Qt 6.6 on, a widget
+    // hears of a change of its ratio itself, and Qt 6.8 no longer sends the
+    // screen change down to the widgets inside the window.
+    switch (e->type()) {
+    case QEvent::ScreenChangeInternal:
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    case QEvent::DevicePixelRatioChange:
+#endif
         update();
+        break;
+    default:
+        break;
+    }
     return QFrame::event(e);
 }
 
