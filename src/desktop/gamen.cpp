@@ -34,8 +34,7 @@ bool Gamen::event(QEvent* e)
     // The window went to another screen, whose scale may differ: the next
     // paint finds the image's ratio out of date and renders it anew. Qt 6.4
     // tells every widget of the window of the move; from Qt 6.6 on, a widget
-    // hears of a change of its ratio itself, and Qt 6.8 no longer sends the
-    // screen change down to the widgets inside the window.
+    // is also told of a change of its own ratio, the event this is really about.
     switch (e->type()) {
     case QEvent::ScreenChangeInternal:
 #if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
