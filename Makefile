@@ -63,8 +63,9 @@ bench-web: web
 package: deps
 	./scripts/build-package $(BUILD)
 
-# `make test` on a brand-new Debian 12 root, then the package built there,
-# installed into a second new root and smoke-tested (as root; what CI runs).
+# `make test` on a brand-new Debian 13 root and on a brand-new Debian 12 root;
+# in each release the package built there, installed into a second new root
+# and run by autopkgtest (as root; what CI runs).
 test-fresh:
 	./scripts/test-in-fresh-root
 

@@ -14,6 +14,7 @@
 #include <QTest>
 
 using namespace godo;
+using namespace Qt::StringLiterals;
 using namespace godo::testing;
 
 namespace {
@@ -103,7 +104,7 @@ void TestAccessibility::heading_labelsItsControls_data()
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("labelled");
     QTest::addColumn<QStringList>("buttons"); // the push buttons inside what it labels
-    QTest::newRow("直線ｎの移動") << "Label3" << "kaiten" << QStringList{u"右回転"_qs, u"左回転"_qs};
+    QTest::newRow("直線ｎの移動") << "Label3" << "kaiten" << QStringList{u"右回転"_s, u"左回転"_s};
     QTest::newRow("証明の進め方") << "Label1" << "keturon" << QStringList{};
 }
 

@@ -12,6 +12,7 @@
 #include <QTest>
 
 using namespace godo;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -163,7 +164,7 @@ void TestFigurePainter::drawPass_labelTexts()
     Picture p;
     p.draw(15);
     // The proportional Japanese face, not the wider fixed-pitch fallback.
-    QCOMPARE(QFontInfo(p.font).family(), u"IPAPGothic"_qs);
+    QCOMPARE(QFontInfo(p.font).family(), u"IPAPGothic"_s);
     QVERIFY(p.count(labelNBox(p), kWhite) >= 5);
     // Ａ, printed at (6900, 1700), above line ｌ.
     const QRect a(p.pixel(6900, 1700), QSize(20, 15));

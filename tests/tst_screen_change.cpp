@@ -77,11 +77,16 @@ int main(int argc, char** argv)
     if (!config.open())
         return 1;
     config.write(R"({"screens": [
-        {"name": "one", "x": 0, "y": 0, "width": 1024, "height": 768, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
-        {"name": "two", "x": 1024, "y": 0, "width": 1024, "height": 768, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 2}
+        {"name": "one", "x": 0, "y": 0, "width": 1024, "height": 768, "logicalDpi": 96, "logicalBaseDpi": 96},
+        {"name": "two", "x": 1024, "y": 0, "width": 1024, "height": 768, "logicalDpi": 96, "logicalBaseDpi": 96}
     ]})");
     config.close();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(config.fileName()));
+    // The scale comes from Qt's own high-DPI scaling, as on X11, where the
+    // screen does not scale by itself: the offscreen screen's "dpr" reaches
+    // its windows in Qt 6.4 but not in Qt 6.8, whose offscreen windows keep
+    // the ratio 1 on any screen.
+    qputenv("QT_SCREEN_SCALE_FACTORS", "one=1;two=2");
     QApplication app(argc, argv);
     TestScreenChange t;
     return QTest::qExec(&t, argc, argv);

@@ -10,6 +10,7 @@
 #include <optional>
 
 using namespace godo;
+using namespace Qt::StringLiterals;
 using namespace godo::test;
 
 namespace {
@@ -122,7 +123,7 @@ void TestZukei::order_everyOverlayOn()
              << "line #ffff00" << "line #ffff00"                           // ticks
              << "rline #ffff00" << "rline #ffff00" << "rline #ffff00" << "rline #ffff00"
              << "point" << "fore #ffffff"
-             << u"text 1辺とその両端の角がそれぞれ等しい\uFF61 "_qs;
+             << u"text 1辺とその両端の角がそれぞれ等しい\uFF61 "_s;
     QCOMPARE(tokens(p.rec.ops()), expected);
 }
 
@@ -131,11 +132,11 @@ void TestZukei::baseLabels_data()
     QTest::addColumn<QString>("label");
     QTest::addColumn<float>("x");
     QTest::addColumn<float>("y");
-    QTest::newRow("ｌ") << u"ｌ"_qs << 100.f << 1700.f;
-    QTest::newRow("ｍ") << u"ｍ"_qs << 100.f << 5700.f;
-    QTest::newRow("Ｍ") << u"Ｍ"_qs << 4600.f << 3850.f;
-    QTest::newRow("Ａ") << u"Ａ"_qs << 6900.f << 1700.f;
-    QTest::newRow("Ｂ") << u"Ｂ"_qs << 1900.f << 6000.f;
+    QTest::newRow("ｌ") << u"ｌ"_s << 100.f << 1700.f;
+    QTest::newRow("ｍ") << u"ｍ"_s << 100.f << 5700.f;
+    QTest::newRow("Ｍ") << u"Ｍ"_s << 4600.f << 3850.f;
+    QTest::newRow("Ａ") << u"Ａ"_s << 6900.f << 1700.f;
+    QTest::newRow("Ｂ") << u"Ｂ"_s << 1900.f << 6000.f;
 }
 
 void TestZukei::baseLabels()
@@ -355,14 +356,14 @@ void TestZukei::overflow_data()
     QTest::addColumn<int>("calls");
     QTest::addColumn<int>("Qx"); // 222 and 111 are what the state held before
     QTest::addColumn<int>("Px");
-    QTest::newRow("label Ｍ") << 35 << 32700 << 7000 << u"text ｍ"_qs << 6 << 222 << 111;
-    QTest::newRow("label Ａ") << 35 << 4500 << -32700 << u"text Ｍ"_qs << 8 << 222 << 111;
+    QTest::newRow("label Ｍ") << 35 << 32700 << 7000 << u"text ｍ"_s << 6 << 222 << 111;
+    QTest::newRow("label Ａ") << 35 << 4500 << -32700 << u"text Ｍ"_s << 8 << 222 << 111;
     QTest::newRow("kakudo + 180") << 32767 << 4500 << 7000 << "line #ffffff" << 15 << 222 << 111;
     QTest::newRow("kakudo + 185") << 32585 << 4500 << 7000 << "line #ff0000" << 16 << 222 << 111;
     QTest::newRow("Qx") << 35 << 30000 << 7000 << "fore #ffffff" << 20 << 222 << 111;
     QTest::newRow("label Ｑ") << 35 << 29850 << 7000 << "fore #ffffff" << 20 << 32703 << 111;
-    QTest::newRow("Px") << 5 << -14400 << 7000 << u"text Ｑ"_qs << 22 << 8264 << 111;
-    QTest::newRow("label Ｐ") << 5 << -9900 << 7000 << u"text Ｑ"_qs << 22 << 12764 << -32564;
+    QTest::newRow("Px") << 5 << -14400 << 7000 << u"text Ｑ"_s << 22 << 8264 << 111;
+    QTest::newRow("label Ｐ") << 5 << -9900 << 7000 << u"text Ｑ"_s << 22 << 12764 << -32564;
 }
 
 void TestZukei::overflow()

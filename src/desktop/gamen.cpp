@@ -36,9 +36,19 @@ const QImage& Gamen::image() const
 bool Gamen::event(QEvent* e)
 {
     // The window went to another screen, whose scale may differ: the next
-    // paint finds the image's ratio out of date and renders it anew.
-    if (e->type() == QEvent::ScreenChangeInternal)
+    // paint finds the image's ratio out of date and renders it anew. Qt 6.4
+    // tells every widget of the window of the move; from Qt 6.6 on, a widget
+    // is also told of a change of its own ratio, the event this is really about.
+    switch (e->type()) {
+    case QEvent::ScreenChangeInternal:
+#if QT_VERSION >= QT_VERSION_CHECK(6, 6, 0)
+    case QEvent::DevicePixelRatioChange:
+#endif
         update();
+        break;
+    default:
+        break;
+    }
     return QFrame::event(e);
 }
 

@@ -246,9 +246,12 @@ function registerServiceWorker() {
 }
 
 // Compiled at once from the page itself (no fetch); ready within this task.
+// Debian 12's emscripten (3.1.6) hands back the module with a `ready` promise,
+// later ones (Debian 13's) a promise of the module itself.
 // The marks time the start for the benchmarks.
 performance.mark('godo-script');
-createGodoCore().ready.then((c) => {
+const madeCore = createGodoCore();
+Promise.resolve(madeCore.ready ?? madeCore).then((c) => {
   performance.mark('godo-core-ready');
   const lesson = new LessonPage(c);
   lesson.start();

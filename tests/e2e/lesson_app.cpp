@@ -57,13 +57,10 @@ LessonApp::LessonApp(const XvfbServer& server, const QString& program, const QSt
     const QDeadlineTimer deadline(kStartTimeoutMs);
     std::vector<WindowId> windows;
     while ((windows = tools_.visibleWindowsOf(pid())).empty()) {
-        if (process_.state() != QProcess::Running)
-            throw std::runtime_error("the program ended before showing a window: " +
-                                     errorOutput().toStdString());
+        pauseWatching("before showing a window");
         if (deadline.hasExpired())
             throw std::runtime_error("no window from the program within " + std::to_string(kStartTimeoutMs)
                                      + " ms; it says: " + errorOutput().toStdString());
-        QThread::msleep(kPollMs);
     }
     window_ = windows.front();
     geometry_ = tools_.windowGeometry(window_);
@@ -73,7 +70,7 @@ LessonApp::LessonApp(const XvfbServer& server, const QString& program, const QSt
     while (!hasCyan(pictureArea(shown))) {
         if (deadline.hasExpired())
             throw std::runtime_error("the window shows no figure");
-        QThread::msleep(kPollMs);
+        pauseWatching("before showing its first figure");
         shown = grab();
     }
     settle(shown, Expect::NoChange);
@@ -81,6 +78,30 @@ LessonApp::LessonApp(const XvfbServer& server, const QString& program, const QSt
 }
 
 LessonApp::~LessonApp() { stopChild(process_); }
+
+void LessonApp::pauseWatching(const char* when)
+{
+    // Nothing runs an event loop here, and QProcess learns that its child has
+    // ended only in one or in a waitFor call: a plain sleep would leave the
+    // state at Running until the deadline. Waiting for the end instead also
+    // reads what the program writes, so that it never blocks on a full pipe.
+    if (process_.state() == QProcess::Running && !process_.waitForFinished(kPollMs))
+        return;
+    throw std::runtime_error(describeEnd(process_, when));
+}
+
+std::string describeEnd(QProcess& process, const char* when)
+{
+    std::string what = "the program ended " + std::string(when) + ": ";
+    if (process.exitStatus() == QProcess::CrashExit)
+        what += "killed by signal " + std::to_string(process.exitCode());
+    else
+        what += "exit status " + std::to_string(process.exitCode());
+    const QByteArray said = process.readAllStandardError();
+    what += said.isEmpty() ? std::string("; it wrote nothing to its error output")
+                           : "; its error output:\n" + said.toStdString();
+    return what;
+}
 
 QImage LessonApp::grab() const { return tools_.screenshot().copy(geometry_); }
 

@@ -14,7 +14,13 @@
 #include <QRect>
 #include <QString>
 
+#include <string>
+
 namespace e2e {
+
+// How a process that has ended ended: its exit status or signal and what it
+// wrote to its error output, for a test's failure message.
+std::string describeEnd(QProcess& process, const char* when);
 
 class LessonApp {
 public:
@@ -69,6 +75,9 @@ public:
     QString errorOutput();
 
 private:
+    // Waits a polling interval; throws, with the exit status and the error
+    // output, when the program has ended (`when`: "before ...").
+    void pauseWatching(const char* when);
     void takeKeyboard();
     QImage settle(const QImage& before, Expect expect) const;
     std::vector<WindowId> popups() const;

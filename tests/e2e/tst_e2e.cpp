@@ -9,7 +9,10 @@
 #include "picture_probe.h"
 #include "x_server.h"
 
+#include <QElapsedTimer>
+#include <QFile>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -344,6 +347,8 @@ private slots:
     void endButtonEndsTheProgram();
 
     void withoutDisplayItSaysSoAndFails();
+    void helperReportsAProgramThatEnds_data();
+    void helperReportsAProgramThatEnds();
 
 private:
     std::unique_ptr<XvfbServer> server_;
@@ -629,6 +634,56 @@ void E2eTest::withoutDisplayItSaysSoAndFails()
     const QByteArray err = p.readAllStandardError();
     QVERIFY2(err.endsWith('\n') && err.count('\n') == 1, err.constData());
     QVERIFY(err.size() > 10);
+}
+
+// The driver itself: a program that ends before it shows a window fails the
+// start at once, with how it ended and what it said, instead of after the
+// whole start-up time.
+void E2eTest::helperReportsAProgramThatEnds_data()
+{
+    QTest::addColumn<QByteArray>("script");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("exit status")
+        << QByteArray("echo 'cannot open the lesson' >&2; exit 3")
+        << QStringLiteral("the program ended before showing a window: exit status 3; its error output:\n"
+                          "cannot open the lesson\n");
+    QTest::newRow("signal") << QByteArray("echo aborting >&2; kill -ABRT $$")
+                            << QStringLiteral("the program ended before showing a window: killed by signal 6; "
+                                              "its error output:\naborting\n");
+    QTest::newRow("silent success")
+        << QByteArray("exit 0")
+        << QStringLiteral("the program ended before showing a window: exit status 0; "
+                          "it wrote nothing to its error output");
+    // Ends only after the driver has started looking for its window.
+    QTest::newRow("after a while")
+        << QByteArray("sleep 0.5; echo late >&2; exit 1")
+        << QStringLiteral("the program ended before showing a window: exit status 1; its error output:\nlate\n");
+}
+
+void E2eTest::helperReportsAProgramThatEnds()
+{
+    QFETCH(QByteArray, script);
+    QFETCH(QString, expected);
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QFile program(dir.filePath(QStringLiteral("ends")));
+    QVERIFY(program.open(QIODevice::WriteOnly));
+    program.write("#!/bin/sh\n" + script + "\n");
+    program.close();
+    QVERIFY(program.setPermissions(QFile::ReadOwner | QFile::ExeOwner));
+
+    QElapsedTimer clock;
+    clock.start();
+    QString said;
+    try {
+        LessonApp ended(*server_, program.fileName());
+        QFAIL("the driver started a program that shows no window");
+    } catch (const std::runtime_error& e) {
+        said = QString::fromStdString(e.what());
+    }
+    QCOMPARE(said, expected);
+    // The full start-up time is 30 s.
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QStringLiteral("noticed after %1 ms").arg(clock.elapsed())));
 }
 
 QTEST_GUILESS_MAIN(E2eTest)

@@ -8,8 +8,17 @@ metainfo=$1 desktop=$2
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
+validate() { appstreamcli validate --no-net --pedantic "$@" "$metainfo" 2>&1; }
 status=0
-report=$(appstreamcli validate --no-net --pedantic "$metainfo" 2>&1) || status=$?
+report=$(validate) || status=$?
+# The one complaint that cannot be met honestly: the project has no homepage,
+# and AppStream 1.0 (Debian 13) warns when the metadata gives none. That tag,
+# and only it, counts as a note; older validators (Debian 12's 0.16) neither
+# raise nor know it.
+if grep -Eq '^ *W: [^ ]+: url-homepage-missing$' <<<"$report"; then
+  status=0
+  report=$(validate --override=url-homepage-missing=info) || status=$?
+fi
 if [ "$status" -ne 0 ] || ! grep -q 'Validation was successful' <<<"$report" \
    || grep -Eq '^ *[EW]: ' <<<"$report"; then
   fail "appstreamcli validate (exit $status):"; echo "$report" >&2
