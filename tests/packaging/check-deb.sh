@@ -147,10 +147,17 @@ debian_terms=$(sed -n '/^License: MIT$/,/^$/p' "$source/debian/copyright" | sed 
 # No error and no warning; an informational or pedantic tag only where an
 # override in debian/godojoken.lintian-overrides gives the reason (overridden
 # tags are not listed).
+# The one override, the homepage that AppStream 1.0 asks for, is unused where
+# the release's appstreamcli does not ask (Debian 12): lintian says so, and
+# only there may it.
 lintian_status=0
 lintian --pedantic --display-info "$deb" >"$tmp/lintian.log" 2>&1 || lintian_status=$?
 grep -v '^running with root privileges' "$tmp/lintian.log" || echo "lintian --pedantic: no tags"
-if [ "$lintian_status" -ne 0 ] || grep -Eq '^[EWIP]: ' "$tmp/lintian.log"; then
+tags=$(grep -E '^[EWIP]: ' "$tmp/lintian.log" || true)
+if appstreamcli validate --no-net "$tmp/root/usr/share/metainfo/$app_id.metainfo.xml" >/dev/null 2>&1; then
+  tags=$(grep -v '^I: godojoken: unused-override appstream-metadata-validation-failed ' <<<"$tags" || true)
+fi
+if [ "$lintian_status" -ne 0 ] || [ -n "$tags" ]; then
   fail "lintian (exit $lintian_status)"
 fi
 # Every protection hardening-check looks for is there, on both releases (see
@@ -166,12 +173,41 @@ echo "$hardening"
 expected_features=("Position Independent Executable" "Stack protected" "Fortify Source functions"
                    "Read-only relocations" "Immediate binding" "Stack clash protection")
 [ "$arch" = amd64 ] && expected_features+=("Control flow integrity")
+# Two protections cannot show as yes however the program is built, and are
+# let through only for the reason that holds on this machine:
+# - control-flow integrity: the linker marks an executable for IBT and shadow
+#   stacks only when every object in it is marked, and the C library's start
+#   file, linked into every program, is not (Debian 12 and 13 alike);
+# - stack clash protection: hardening-check recognises it by the probing loop
+#   that GCC emits only for a frame of several pages or a variable-sized one,
+#   and the program has neither; the flag is on every compile (the build log).
+unmarked_start=""
+start_file=$(c++ -print-file-name=Scrt1.o)
+grep -q 'x86 feature: IBT, SHSTK' <<<"$(readelf -n "$start_file" 2>/dev/null)" || unmarked_start=$start_file
+compiles=$(grep -E '\b(c\+\+|g\+\+)[^ ]* .* -c ' "$tmp/build.log" || true)
+unprobed=$(grep -vc -e ' -fstack-clash-protection ' <<<"$compiles" || true)
+allowed() {
+  case $1 in
+    " Control flow integrity") [ -n "$unmarked_start" ] && [[ $2 == " no, not found!"* ]] ;;
+    " Stack clash protection") [ -n "$compiles" ] && [ "$unprobed" -eq 0 ] && [[ $2 == " unknown, "* ]] ;;
+    *) return 1 ;;
+  esac
+}
 for feature in "${expected_features[@]}"; do
-  grep -q "^ $feature: yes" <<<"$hardening" || fail "hardening-check: '$feature' is not yes"
+  verdict=$(sed -n "s/^ $feature:\(.*\)/\1/p" <<<"$hardening")
+  [ -n "$verdict" ] || fail "hardening-check says nothing of '$feature'"
 done
 while IFS=: read -r feature verdict; do
   case $verdict in " yes"*) continue ;; esac
   [ "$feature" = " Branch Protection" ] && [ ${#hardening_options[@]} -gt 0 ] && continue
+  if allowed "$feature" "$verdict"; then
+    case $feature in
+      " Control flow integrity") why="$unmarked_start has no IBT/SHSTK property" ;;
+      *) why="-fstack-clash-protection is on all $(wc -l <<<"$compiles") compiles" ;;
+    esac
+    echo "hardening-check:$feature:$verdict (let through: $why)"
+    continue
+  fi
   fail "hardening-check:$feature:$verdict"
 done < <(grep '^ [A-Z][A-Za-z ]*: ' <<<"$hardening")
 # The metainfo, its launchable desktop entry and the tree around them, together.
