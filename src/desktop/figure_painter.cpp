@@ -1,5 +1,7 @@
 #include "desktop/figure_painter.h"
 
+#include "lesson/layout.h"
+
 #include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPainter>
@@ -13,8 +15,8 @@ namespace godo {
 
 namespace {
 
-// 15 twips make one logical pixel.
-constexpr qreal kTwips = 15.0;
+// Twips to one logical pixel, as the layout counts them.
+constexpr qreal kTwips = kTwipsPerPixel;
 
 QPointF toPixels(qreal x, qreal y) { return {x / kTwips, y / kTwips}; }
 

@@ -75,8 +75,9 @@ struct WindowLayout {
 
 const WindowLayout& windowLayout();
 
-// 15 twips make one pixel at 96 dpi.
+// 15 twips make one pixel at 96 dpi, 20 one point.
 inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kTwipsPerPoint = 20;
 
 // A twips edge in whole pixels, the nearest, half up. Each edge of a box is
 // rounded on its own, so boxes that share an edge in twips share it in pixels.

@@ -1,14 +1,9 @@
-// What the page sees of the WebAssembly module: the face, the layout and,
-// for tests, the figure's operations at any state.
+// What the shipped page sees of the WebAssembly module: the face it drives,
+// the window's layout and the format of the figure's operations.
 
-#include "web/ops_json.h"
 #include "web/web_face.h"
 
 #include <emscripten/bind.h>
-
-namespace {
-std::string figureCases(int kakudo) { return godo::web::figureCasesJson(static_cast<int16_t>(kakudo)); }
-} // namespace
 
 EMSCRIPTEN_BINDINGS(godojoken)
 {
@@ -19,10 +14,7 @@ EMSCRIPTEN_BINDINGS(godojoken)
         .function("clicked", &WebFace::clicked)
         .function("chosen", &WebFace::chosen)
         .function("drawing", &WebFace::drawing)
-        .function("drawingVersion", &WebFace::drawingVersion)
-        .function("state", &WebFace::state)
-        .function("setStateForTesting", &WebFace::setStateForTesting);
-    emscripten::constant("opFields", godo::web::kOpFields);
+        .function("drawingVersion", &WebFace::drawingVersion);
     emscripten::function("layout", &godo::web::pageLayout);
-    emscripten::function("figureCases", &figureCases);
+    emscripten::function("opFormat", &godo::web::opFormat);
 }

@@ -5,6 +5,8 @@ Writes OUT/godojoken.html, one self-contained file (the core with its wasm,
 the page's script and style inlined) that runs from any web server, from
 file:// and with no network, and OUT/site/, the same page as index.html with a
 web-app manifest, icons and a service worker, to be served and installed.
+With --testing HOOKS, the same from a test build of the core, with the
+script HOOKS run where the page has started: what the browser suites test.
 The Content-Security-Policy of both allows exactly the inlined script and
 style (by their hashes) and WebAssembly, and no connection at all.
 """
@@ -21,6 +23,8 @@ from pathlib import Path
 
 # The page's scripts, in the order they build on each other.
 SCRIPTS = ["figure_svg.js", "keturon_combobox.js", "lesson_page.js"]
+# Where the page has started, and the test build's hooks go.
+TESTING_MARK = "/*@TESTING@*/"
 
 
 def desktop_entry(path):
@@ -103,6 +107,7 @@ def main():
     ap.add_argument("--icon", required=True, type=Path, help="the app's SVG icon")
     ap.add_argument("--desktop-entry", required=True, type=Path, help="the app's desktop entry")
     ap.add_argument("--out", required=True, type=Path)
+    ap.add_argument("--testing", type=Path, help="the test build's hooks, for a core built with them")
     args = ap.parse_args()
 
     name, description = desktop_entry(args.desktop_entry)
@@ -110,8 +115,13 @@ def main():
     style = inline_safe((args.src / "page.css").read_text(encoding="utf-8"), "page.css")
     core = inline_safe(args.core.read_text(encoding="utf-8"), args.core.name)
     parts = [inline_safe((args.src / s).read_text(encoding="utf-8"), s) for s in SCRIPTS]
-    # One scope for the parts, none of it global but what the page hands tests.
+    # One scope for the parts: nothing of it is global, but in a test build
+    # what its hooks hand the suites.
     script = "(() => {\n'use strict';\n" + "\n".join(parts) + "})();\n"
+    if script.count(TESTING_MARK) != 1:
+        sys.exit(f"build-page: the page's script must hold {TESTING_MARK} once")
+    hooks = inline_safe(args.testing.read_text(encoding="utf-8"), args.testing.name) if args.testing else ""
+    script = script.replace(TESTING_MARK, hooks)
 
     args.out.mkdir(parents=True, exist_ok=True)
     (args.out / "godojoken.html").write_text(page(template, name, core, script, style, False), encoding="utf-8")

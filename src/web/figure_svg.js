@@ -6,27 +6,20 @@
 // zoom and screen density, and on paper, with nothing to redraw.
 
 const SVG = 'http://www.w3.org/2000/svg';
-const TWIPS_PER_PIXEL = 15;
-const TWIPS_PER_POINT = 20;
-
-// The numbers of one operation in the core's drawing(): the paint, where it
-// lands (at[0..3]), size, colour, solid, fill colour, text index.
-const PAINT_CLEAR = 0;
-const PAINT_LINE = 1;
-const PAINT_CIRCLE = 2;
-const PAINT_TEXT = 3;
 
 class FigureSvg {
   // svg: the element; width, height: its inside in the window's pixels;
-  // fontFamily: the CSS font-family list for the figure's texts.
-  constructor(svg, width, height, fontFamily, opFields) {
+  // fontFamily: the CSS font-family list for the figure's texts; format: the
+  // core's opFormat(), where each number of an operation stands.
+  constructor(svg, width, height, fontFamily, format) {
     this.svg = svg;
     this.fontFamily = fontFamily;
-    this.opFields = opFields;
+    this.format = format;
     this.colours = new Map();
     this.ascents = new Map();
     this.measure = null;
-    svg.setAttribute('viewBox', '0 0 ' + width * TWIPS_PER_PIXEL + ' ' + height * TWIPS_PER_PIXEL);
+    const k = format.twipsPerPixel;
+    svg.setAttribute('viewBox', '0 0 ' + width * k + ' ' + height * k);
     // The picture area clips what falls outside it, as a window does.
     svg.setAttribute('overflow', 'hidden');
     svg.setAttribute('font-family', fontFamily);
@@ -54,7 +47,7 @@ class FigureSvg {
       this.measure.font = points + 'pt ' + this.fontFamily;
       const m = this.measure.measureText('Ａ');
       const px = m.fontBoundingBoxAscent !== undefined ? m.fontBoundingBoxAscent : m.actualBoundingBoxAscent;
-      a = px * TWIPS_PER_PIXEL;
+      a = px * this.format.twipsPerPixel;
       this.ascents.set(points, a);
     }
     return a;
@@ -71,31 +64,31 @@ class FigureSvg {
   // Its numbers are a view into the module's memory: read here, at once.
   render(drawing) {
     const ops = drawing.ops;
-    const n = this.opFields;
+    const f = this.format;
+    const pen = f.twipsPerPixel; // a pen's width is in pixels
     const shapes = document.createDocumentFragment();
-    for (let i = 0; i < ops.length; i += n) {
+    for (let i = 0; i < ops.length; i += f.fields) {
       const paint = ops[i];
-      const colour = this.colour(ops[i + 6]);
-      if (paint === PAINT_CLEAR) {
+      const at = i + f.at;
+      const size = ops[i + f.size];
+      const colour = this.colour(ops[i + f.colour]);
+      if (paint === f.paint.clear) {
         shapes.replaceChildren(this.element('rect', { width: '100%', height: '100%', fill: colour }));
-      } else if (paint === PAINT_LINE) {
+      } else if (paint === f.paint.line) {
         shapes.appendChild(this.element('line', {
-          x1: ops[i + 1], y1: ops[i + 2], x2: ops[i + 3], y2: ops[i + 4],
-          stroke: colour, 'stroke-width': ops[i + 5] * TWIPS_PER_PIXEL,
+          x1: ops[at], y1: ops[at + 1], x2: ops[at + 2], y2: ops[at + 3], stroke: colour, 'stroke-width': size * pen,
         }));
-      } else if (paint === PAINT_CIRCLE) {
+      } else if (paint === f.paint.circle) {
         shapes.appendChild(this.element('circle', {
-          cx: ops[i + 1], cy: ops[i + 2], r: ops[i + 3],
-          fill: ops[i + 7] === 1 ? this.colour(ops[i + 8]) : 'none',
-          stroke: colour, 'stroke-width': ops[i + 5] * TWIPS_PER_PIXEL,
+          cx: ops[at], cy: ops[at + 1], r: ops[at + 2],
+          fill: ops[i + f.solid] === 1 ? this.colour(ops[i + f.fill]) : 'none',
+          stroke: colour, 'stroke-width': size * pen,
         }));
-      } else if (paint === PAINT_TEXT) {
-        const points = ops[i + 5];
+      } else if (paint === f.paint.text) {
         const text = this.element('text', {
-          x: ops[i + 1], y: ops[i + 2] + this.ascent(points),
-          fill: colour, 'font-size': points * TWIPS_PER_POINT,
+          x: ops[at], y: ops[at + 1] + this.ascent(size), fill: colour, 'font-size': size * f.twipsPerPoint,
         });
-        text.textContent = drawing.texts[ops[i + 9]];
+        text.textContent = drawing.texts[ops[i + f.text]];
         shapes.appendChild(text);
       }
     }

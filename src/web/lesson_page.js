@@ -160,7 +160,7 @@ class LessonPage {
     this.description = description;
     frame.setAttribute('aria-describedby', description.id);
     this.figure = new FigureSvg(svg, c.right - c.left - 2 * b, c.bottom - c.top - 2 * b, family,
-                                this.core.opFields);
+                                this.core.opFormat());
     return frame;
   }
 
@@ -255,8 +255,7 @@ Promise.resolve(madeCore.ready ?? madeCore).then((c) => {
   performance.mark('godo-core-ready');
   const lesson = new LessonPage(c);
   lesson.start();
-  // For tests and benchmarks: the core, and the face the page drives.
-  window.godojoken = { core: c, lesson };
+  /*@TESTING@*/
   const ok = document.getElementById('message-ok');
   ok.textContent = lesson.layout.texts.messageOk;
   ok.addEventListener('click', () => document.getElementById('message').close());

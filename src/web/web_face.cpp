@@ -72,9 +72,16 @@ val WebFace::drawing()
             texts.set(textCount, js(op.text));
             text = static_cast<float>(textCount++);
         }
-        flat_.insert(flat_.end(), {static_cast<float>(paint), op.at[0], op.at[1], op.at[2], op.at[3], op.size,
-                                   packed(op.colour), op.fill == FillStyle::Solid ? 1.0f : 0.0f,
-                                   packed(op.fillColour), text});
+        float numbers[kOpFields];
+        numbers[OpField::Paint] = static_cast<float>(paint);
+        for (int i = 0; i < 4; ++i)
+            numbers[OpField::At + i] = op.at[static_cast<std::size_t>(i)];
+        numbers[OpField::Size] = op.size;
+        numbers[OpField::Colour] = packed(op.colour);
+        numbers[OpField::Solid] = op.fill == FillStyle::Solid ? 1.0f : 0.0f;
+        numbers[OpField::Fill] = packed(op.fillColour);
+        numbers[OpField::Text] = text;
+        flat_.insert(flat_.end(), std::begin(numbers), std::end(numbers));
     }
     val out = val::object();
     out.set("ops", val(emscripten::typed_memory_view(flat_.size(), flat_.data())));
@@ -209,6 +216,27 @@ val pageLayout()
         tabOrder.call<void>("push", name(c));
     w.set("tabOrder", tabOrder);
     return w;
+}
+
+val opFormat()
+{
+    val f = val::object();
+    f.set("fields", kOpFields);
+    val paint = val::object();
+    paint.set("clear", static_cast<int>(Paint::Clear));
+    paint.set("line", static_cast<int>(Paint::Line));
+    paint.set("circle", static_cast<int>(Paint::Circle));
+    paint.set("text", static_cast<int>(Paint::Text));
+    f.set("paint", paint);
+    f.set("at", static_cast<int>(OpField::At));
+    f.set("size", static_cast<int>(OpField::Size));
+    f.set("colour", static_cast<int>(OpField::Colour));
+    f.set("solid", static_cast<int>(OpField::Solid));
+    f.set("fill", static_cast<int>(OpField::Fill));
+    f.set("text", static_cast<int>(OpField::Text));
+    f.set("twipsPerPixel", kTwipsPerPixel);
+    f.set("twipsPerPoint", kTwipsPerPoint);
+    return f;
 }
 
 } // namespace godo::web

@@ -22,10 +22,16 @@ namespace godo::web {
 // What a renderer draws, as `drawing()` numbers them.
 enum class Paint : uint8_t { Clear = 0, Line = 1, Circle = 2, Text = 3 };
 
-// Numbers per operation in drawing().ops: paint, at[0..3], size, colour,
-// solid (0 or 1), fill colour, index into drawing().texts (or -1). Colours are
-// 0xRRGGBB.
-inline constexpr int kOpFields = 10;
+// Where each number of one operation stands in drawing().ops: the paint,
+// where it lands (at[0..3]: a line's ends, a circle's centre and radius, a
+// text's top-left corner; twips), its size (a pen's width in pixels, a text's
+// in points), colour, solid (0 or 1), fill colour, index into
+// drawing().texts (or -1). Colours are 0xRRGGBB. The page reads these
+// places from opFormat() and from nowhere else.
+struct OpField {
+    enum : int { Paint, At, Size = At + 4, Colour, Solid, Fill, Text, Count };
+};
+inline constexpr int kOpFields = OpField::Count;
 
 class WebFace final : public Face {
 public:
@@ -48,8 +54,9 @@ public:
     // Changes when the drawing does: a new clear, or operations added to it.
     double drawingVersion() const;
 
-    // For tests: sets one field of the figure state out of the range the
-    // lesson keeps it in, as Form1 allows; false for a field it does not know.
+    // For the test build's hooks (the shipped page binds neither): sets one
+    // field of the figure state out of the range the lesson keeps it in, as
+    // Form1 allows, false for a field it does not know; and the state.
     bool setStateForTesting(const std::string& field, int value);
     emscripten::val state() const;
 
@@ -73,5 +80,9 @@ private:
 // The window's layout as a plain object for the page: sizes in CSS pixels,
 // each edge rounded from twips as the desktop rounds it.
 emscripten::val pageLayout();
+
+// drawing()'s format for the page: { fields, paint: { clear, line, circle,
+// text }, at, size, colour, solid, fill, text, twipsPerPixel, twipsPerPoint }.
+emscripten::val opFormat();
 
 } // namespace godo::web
