@@ -14,7 +14,7 @@
 #include <QTest>
 
 using namespace godo;
-using namespace godo::testing;
+using namespace godo::test;
 
 namespace {
 
