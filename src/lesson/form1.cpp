@@ -119,7 +119,8 @@ void Form1::Form_Load()
     state_.reset();
     // Not a choice from the list: keturon_Click does not run.
     face_.setKeturonText(texts::kConclusionHeading);
-    // Everything the chain unlocks starts locked, each control once.
+    // Everything the chain unlocks starts locked, each control once: a control
+    // that two handlers unlock stands in the chain twice in a row.
     for (std::size_t i = 0; i < std::size(kUnlockChain); ++i)
         if (i == 0 || kUnlockChain[i].next != kUnlockChain[i - 1].next)
             enable(kUnlockChain[i].next, false);
