@@ -11,6 +11,7 @@
 // one, to show what a click's time is made of.
 
 #include "figure_setup.h"
+#include "null_surface.h"
 
 #include "draw/figure.h"
 #include "desktop/figure_painter.h"
@@ -33,26 +34,8 @@ using godo::FigureState;
 using godo::FillStyle;
 using godo::Rgb;
 using namespace bench;
-
 // Takes every call and does nothing with it.
-class NullSurface : public godo::Surface {
-public:
-    void setBackColor(Rgb) override {}
-    void setDrawWidth(int) override {}
-    void setFontSize(double) override {}
-    void clear() override {}
-    void setForeColor(Rgb) override {}
-    void setFillStyle(FillStyle) override {}
-    void setFillColor(Rgb) override {}
-    void setCurrentPoint(float, float) override {}
-    void line(float, float, float, float, Rgb) override {}
-    void lineTo(float, float, Rgb) override {}
-    void relativeLine(float, float, float, float, Rgb) override {}
-    void circle(float, float, float, Rgb) override {}
-    void printText(std::u16string_view) override {}
-    std::any image() const override { return {}; }
-    void setPicture(const std::any&) override {}
-};
+using godo::test::NullSurface;
 
 // Counts what one click asks of the surface, so that the timings can be read
 // per operation. Used once per benchmark, outside the timed loop.

@@ -1,11 +1,11 @@
 #pragma once
 // What the programs that draw the figure off screen share: the size of the
-// picture area, the surface settings of the window's load step, the lesson's
+// picture area, the surface settings of the window's load step (the core's
+// godo::applyLoadSettings, found by argument-dependent lookup), the lesson's
 // state at an angle with or without the overlays, and a GUI application that
 // needs no display.
 
-#include "draw/palette.h"
-#include "draw/surface.h"
+#include "draw/figure.h"
 #include "model/figure_state.h"
 
 #include <QGuiApplication>
@@ -18,14 +18,6 @@ namespace bench {
 
 // The inside of the picture area, in logical pixels.
 inline constexpr QSize kAreaSize(583, 495);
-
-// The load step's surface settings.
-inline void applyLoadSettings(godo::Surface& surface)
-{
-    surface.setBackColor(godo::qbColor(godo::kBackground));
-    surface.setDrawWidth(3);
-    surface.setFontSize(15);
-}
 
 // The state at `angle` degrees: the base figure for conclusion 0, every
 // overlay on with that conclusion for 1..3.

@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 
-namespace godo::testing {
+namespace godo::test {
 
 const QStringList& controlNames()
 {
@@ -183,11 +183,11 @@ void Form1Driver::closeMessageBoxes()
 
 QString describe(const FigureState& s)
 {
-    return QStringLiteral("M(%1,%2) A(%3,%4) B(%5,%6) Px %7 Qx %8 kakudo %9 dToR %10 "
-                          "fKatei %11 fSankaku %12 nKeturon %13 fHenkaku %14 fGodo %15")
-        .arg(s.Mx).arg(s.My).arg(s.Ax).arg(s.Yl).arg(s.Bx).arg(s.Ym).arg(s.Px).arg(s.Qx)
-        .arg(s.kakudo).arg(double(s.dToR), 0, 'g', 17)
-        .arg(s.fKatei).arg(s.fSankaku).arg(s.nKeturon).arg(s.fHenkaku).arg(s.fGodo);
+    QStringList fields;
+    forEachField(s, [&](const char* name, const auto& value) {
+        fields << QStringLiteral("%1 %2").arg(QLatin1String(name)).arg(double(value), 0, 'g', 17);
+    });
+    return fields.join(u' ');
 }
 
-} // namespace godo::testing
+} // namespace godo::test

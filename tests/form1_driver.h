@@ -19,7 +19,7 @@ class QMessageBox;
 class QPushButton;
 class QWidget;
 
-namespace godo::testing {
+namespace godo::test {
 
 // The object names of the thirteen controls, in the order of the layout.
 const QStringList& controlNames();
@@ -75,4 +75,4 @@ private:
 // Every field of the state, for failure messages.
 QString describe(const FigureState& s);
 
-} // namespace godo::testing
+} // namespace godo::test

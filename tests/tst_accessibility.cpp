@@ -15,7 +15,7 @@
 
 using namespace godo;
 using namespace Qt::StringLiterals;
-using namespace godo::testing;
+using namespace godo::test;
 
 namespace {
 

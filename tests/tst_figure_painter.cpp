@@ -4,7 +4,7 @@
 // device pixel ratio 2, and the same figure painted at another resolution.
 
 #include "desktop/figure_painter.h"
-#include "figure_expectations.h"
+#include "qt_colours.h"
 #include "desktop/fonts.h"
 
 #include <QFontInfo>
@@ -13,18 +13,13 @@
 
 using namespace godo;
 using namespace Qt::StringLiterals;
+using namespace godo::test::qt;
 
 namespace {
 
 // The inside of the picture area: 8805 x 7485 twips less a 2-px border.
 const QSize kArea(583, 495);
 
-const QColor kCyan(0, 128, 128);
-const QColor kWhite(255, 255, 255);
-const QColor kRed(255, 0, 0);
-const QColor kBlue(0, 0, 255);
-const QColor kGreen(0, 255, 0);
-const QColor kYellow(255, 255, 0);
 
 // The list of drawing operations with the settings the window's load step
 // gives it, and its rendering for the screen.
@@ -36,9 +31,7 @@ struct Picture {
 
     explicit Picture(qreal ratio = 1.0) : dpr(ratio)
     {
-        surface.setBackColor(qbColor(3));
-        surface.setDrawWidth(3);
-        surface.setFontSize(15);
+        applyLoadSettings(surface);
         s.reset();
     }
 

@@ -2,6 +2,7 @@
 // drawn at half size and blown up.
 
 #include "colour_tolerance.h"
+#include "qt_colours.h"
 #include "desktop/figure_painter.h"
 #include "desktop/lesson_window.h"
 #include "desktop/gamen.h"
@@ -15,8 +16,8 @@ using godo::test::withinTolerance;
 
 namespace {
 
-constexpr QRgb kWhite = qRgb(255, 255, 255);
-constexpr QRgb kCyan = qRgb(0, 128, 128);
+const QRgb kWhite = test::qt::kWhite.rgb();
+const QRgb kCyan = test::qt::kCyan.rgb();
 
 } // namespace
 

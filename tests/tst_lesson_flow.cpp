@@ -16,7 +16,7 @@
 #include <QMessageBox>
 
 using namespace godo;
-using namespace godo::testing;
+using namespace godo::test;
 
 namespace {
 

@@ -17,7 +17,7 @@
 #include <cmath>
 
 using namespace godo;
-using namespace godo::testing;
+using namespace godo::test;
 
 namespace {
 

@@ -15,6 +15,11 @@ namespace godo {
 // The texts of the figure.
 inline constexpr std::u16string_view kGodoSentence = u"1辺とその両端の角がそれぞれ等しい｡ ";
 
+// The surface's settings that the window's load step applies before the
+// first redraw: the background colour (pen 3), a draw width of 3 pixels and
+// 15-point text. Every surface the figure is drawn on starts so.
+void applyLoadSettings(Surface& surface);
+
 class Figure {
 public:
     Figure(Surface& surface, FigureState& state) : g_(surface), s_(state) {}

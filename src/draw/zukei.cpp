@@ -11,6 +11,13 @@ float f(int16_t v) { return static_cast<float>(v); }
 float f(double v) { return toSingle(v); }
 } // namespace
 
+void applyLoadSettings(Surface& surface)
+{
+    surface.setBackColor(qbColor(kBackground));
+    surface.setDrawWidth(3);
+    surface.setFontSize(15);
+}
+
 void Figure::text(float x, float y, std::u16string_view t)
 {
     g_.setCurrentPoint(x, y);
@@ -52,7 +59,7 @@ void Figure::zukei(const int16_t& iro)
     g_.printText(u"ｎ");
 
     // Parallel to ｌ and ｍ: no Ｐ and Ｑ, and nothing that needs them.
-    if (s_.kakudo != 0 && s_.kakudo != 180 && s_.kakudo != -180) {
+    if (nCrossesLAndM(s_)) {
         g_.setForeColor(qbColor(iro));
 
         s_.Qx = intersectionX(s_, s_.Ym);

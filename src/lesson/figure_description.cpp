@@ -21,7 +21,7 @@ std::u16string_view shown(int16_t on) { return on == 1 ? u"表示" : u"なし"; 
 std::u16string describeFigure(const FigureState& s)
 {
     // Ｐ, Ｑ and the marks that need them are drawn only while ｎ crosses ｌ and ｍ.
-    const bool crossing = s.kakudo != 0;
+    const bool crossing = nCrossesLAndM(s);
     std::u16string_view conclusion = u"なし";
     if (crossing) {
         switch (s.nKeturon) {

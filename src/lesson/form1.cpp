@@ -1,6 +1,7 @@
 // The lesson's event handlers. Each figure-changing handler works in four
 // steps: an erase pass (pen 3) with the old state, one change of the state,
-// a draw pass (pen 15), and the unlocking of the next control.
+// a draw pass (pen 15) (together, step()), and the unlocking of the next
+// controls (unlockAfter(), from the chain below).
 
 #include "lesson/form1.h"
 
@@ -8,9 +9,27 @@
 #include "lesson/texts.h"
 #include "model/checked16.h"
 
+#include <iterator>
+
 namespace godo {
 
 namespace {
+
+// The order in which the lesson opens up: after its draw pass, the handler
+// of `after` enables `next`. The load step locks every `next` again.
+struct Unlock {
+    Control after;
+    Control next;
+};
+constexpr Unlock kUnlockChain[] = {
+    {Control::katei, Control::hidari},    // the hypothesis shown, ｎ may turn
+    {Control::katei, Control::migi},
+    {Control::hidari, Control::keturon},  // ｎ turned, a conclusion may be chosen
+    {Control::migi, Control::keturon},
+    {Control::keturon, Control::sankaku}, // a conclusion chosen, the triangles
+    {Control::sankaku, Control::henkaku}, // then the equal angles
+    {Control::henkaku, Control::godo},    // then the congruence condition
+};
 
 int16_t toggled(int16_t flag) { return flag == 0 ? 1 : 0; }
 
@@ -96,102 +115,90 @@ void Form1::Form_Load()
     face_.setCaption(texts::kCaption);
     // The window's own coordinates are pixels already; the figure keeps to
     // the picture area's twips.
-    Surface& surface = face_.gamen();
-    surface.setBackColor(qbColor(kBackground));
-    surface.setDrawWidth(3);
-    surface.setFontSize(15);
+    applyLoadSettings(face_.gamen());
     state_.reset();
     // Not a choice from the list: keturon_Click does not run.
     face_.setKeturonText(texts::kConclusionHeading);
-    enable(Control::hidari, false);
-    enable(Control::migi, false);
-    enable(Control::keturon, false);
-    enable(Control::sankaku, false);
-    enable(Control::henkaku, false);
-    enable(Control::godo, false);
-    int16_t iro = kBrightWhite;
-    zukei(iro);
+    // Everything the chain unlocks starts locked, each control once: a control
+    // that two handlers unlock stands in the chain twice in a row.
+    for (std::size_t i = 0; i < std::size(kUnlockChain); ++i)
+        if (i == 0 || kUnlockChain[i].next != kUnlockChain[i - 1].next)
+            enable(kUnlockChain[i].next, false);
+    zukei(kBrightWhite);
+}
+
+template <class Change>
+void Form1::step(Change change)
+{
+    zukei(kBackground);
+    change();
+    zukei(kBrightWhite);
+}
+
+void Form1::unlockAfter(Control handler, bool on)
+{
+    for (const Unlock& u : kUnlockChain)
+        if (u.after == handler)
+            enable(u.next, on);
 }
 
 void Form1::katei_Click()
 {
-    int16_t iro = kBackground;
-    zukei(iro);
-    state_.fKatei = toggled(state_.fKatei);
-    iro = kBrightWhite;
-    zukei(iro);
-    enable(Control::hidari, true);
-    enable(Control::migi, true);
+    step([this] { state_.fKatei = toggled(state_.fKatei); });
+    unlockAfter(Control::katei);
 }
 
 void Form1::hidari_Click()
 {
-    int16_t iro = kBackground;
-    zukei(iro);
-    state_.kakudo = sub16(state_.kakudo, 5);
-    if (state_.kakudo < 0)
-        state_.kakudo = add16(state_.kakudo, 5);
-    iro = kBrightWhite;
-    zukei(iro);
-    enable(Control::keturon, true);
+    step([this] {
+        state_.kakudo = sub16(state_.kakudo, 5);
+        if (state_.kakudo < 0)
+            state_.kakudo = add16(state_.kakudo, 5);
+    });
+    unlockAfter(Control::hidari);
 }
 
 void Form1::migi_Click()
 {
-    int16_t iro = kBackground;
-    zukei(iro);
-    state_.kakudo = add16(state_.kakudo, 5);
-    if (state_.kakudo > 170)
-        state_.kakudo = sub16(state_.kakudo, 5);
-    iro = kBrightWhite;
-    zukei(iro);
-    enable(Control::keturon, true);
+    step([this] {
+        state_.kakudo = add16(state_.kakudo, 5);
+        if (state_.kakudo > 170)
+            state_.kakudo = sub16(state_.kakudo, 5);
+    });
+    unlockAfter(Control::migi);
 }
 
 void Form1::keturon_Click()
 {
-    int16_t iro = kBackground;
-    zukei(iro);
-    // Exact comparisons, code unit by code unit: width, case and spaces count.
-    state_.nKeturon = 0;
-    if (face_.keturonText() == texts::kConclusionApBq)
-        state_.nKeturon = 1;
-    if (face_.keturonText() == texts::kConclusionPmQm)
-        state_.nKeturon = 2;
-    if (face_.keturonText() == texts::kConclusionAngles)
-        state_.nKeturon = 3;
-    iro = kBrightWhite;
-    zukei(iro);
-    enable(Control::sankaku, state_.nKeturon != 0);
+    step([this] {
+        // Exact comparisons, code unit by code unit: width, case and spaces count.
+        state_.nKeturon = 0;
+        if (face_.keturonText() == texts::kConclusionApBq)
+            state_.nKeturon = 1;
+        if (face_.keturonText() == texts::kConclusionPmQm)
+            state_.nKeturon = 2;
+        if (face_.keturonText() == texts::kConclusionAngles)
+            state_.nKeturon = 3;
+    });
+    // No conclusion, no triangles to look at: the heading locks sankaku again.
+    unlockAfter(Control::keturon, state_.nKeturon != 0);
 }
 
 void Form1::sankaku_Click()
 {
-    int16_t iro = kBackground;
-    zukei(iro);
-    state_.fSankaku = toggled(state_.fSankaku);
-    iro = kBrightWhite;
-    zukei(iro);
-    enable(Control::henkaku, true);
+    step([this] { state_.fSankaku = toggled(state_.fSankaku); });
+    unlockAfter(Control::sankaku);
 }
 
 void Form1::henkaku_Click()
 {
-    int16_t iro = kBackground;
-    zukei(iro);
-    state_.fHenkaku = toggled(state_.fHenkaku);
-    iro = kBrightWhite;
-    zukei(iro);
-    enable(Control::godo, true);
+    step([this] { state_.fHenkaku = toggled(state_.fHenkaku); });
+    unlockAfter(Control::henkaku);
 }
 
 void Form1::godo_Click()
 {
-    int16_t iro = kBackground;
-    zukei(iro);
-    state_.fGodo = toggled(state_.fGodo);
-    iro = kBrightWhite;
-    zukei(iro);
+    step([this] { state_.fGodo = toggled(state_.fGodo); });
 }
 
 void Form1::saisyo_Click() { Form_Load(); }

@@ -39,6 +39,13 @@ private:
     void run(void (Form1::*handler)());
     void enable(Control control, bool on);
     void zukei(const int16_t& iro);
+    // The erase pass over the state as it is, the change, the draw pass. An
+    // error in a pass or in the change ends the step there.
+    template <class Change>
+    void step(Change change);
+    // Enables (or, with on false, disables) the controls that the chain
+    // unlocks after this handler.
+    void unlockAfter(Control handler, bool on = true);
 
     void Form_Load();
     void katei_Click();

@@ -34,6 +34,8 @@ float toRadiansF(int16_t degrees, float dToR)
     return static_cast<float>(toRadians(degrees, dToR));
 }
 
+bool nCrossesLAndM(const FigureState& s) { return s.kakudo != 0 && s.kakudo != 180 && s.kakudo != -180; }
+
 int16_t intersectionX(const FigureState& s, int16_t h)
 {
     const int16_t w = sub16(90, s.kakudo);

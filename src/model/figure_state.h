@@ -1,7 +1,9 @@
 #pragma once
 // The one record of the construction and of the lesson's progress.
 
+#include <concepts>
 #include <cstdint>
+#include <type_traits>
 
 namespace godo {
 
@@ -33,6 +35,36 @@ struct FigureState {
     bool operator==(const FigureState&) const = default;
 };
 
+// Calls f(name, field) for every field of the state, in the record's order:
+// the one list of the fields for whatever shows, sets or copies them by name.
+// The field is an int16_t, except dToR, a float; a const state gives const
+// fields.
+template <class State, class F>
+    requires std::same_as<std::remove_const_t<State>, FigureState>
+void forEachField(State& s, F&& f)
+{
+    f("Mx", s.Mx);
+    f("My", s.My);
+    f("Ax", s.Ax);
+    f("Yl", s.Yl);
+    f("Bx", s.Bx);
+    f("Ym", s.Ym);
+    f("Px", s.Px);
+    f("Qx", s.Qx);
+    f("kakudo", s.kakudo);
+    f("dToR", s.dToR);
+    f("fKatei", s.fKatei);
+    f("fSankaku", s.fSankaku);
+    f("nKeturon", s.nKeturon);
+    f("fHenkaku", s.fHenkaku);
+    f("fGodo", s.fGodo);
+}
+
+// Whether line ｎ crosses ｌ and ｍ: not at 0 degrees, nor at a half turn
+// either way. Ｐ, Ｑ and every mark that needs them exist only then; the
+// redraw and the figure's description both ask here.
+bool nCrossesLAndM(const FigureState& s);
+
 // Degrees to radians the way the whole figure does it: the angle as a 32-bit
 // float times dToR, the product formed in double (where it is exact).
 double toRadians(int16_t degrees, float dToR);
@@ -42,7 +74,8 @@ double toRadians(int16_t degrees, float dToR);
 float toRadiansF(int16_t degrees, float dToR);
 
 // Where line ｎ meets the horizontal line at height h: the x of Ｑ for h = Ym,
-// of Ｐ for h = Yl. Undefined for kakudo 0 (ｎ parallel); the redraw skips it.
+// of Ｐ for h = Yl. Undefined while ｎ is parallel (see nCrossesLAndM); the
+// redraw skips it then.
 int16_t intersectionX(const FigureState& s, int16_t h);
 
 } // namespace godo

@@ -5,6 +5,7 @@
 #include "model/figure_state.h"
 
 #include <cstdio>
+#include <type_traits>
 
 namespace godo::web {
 
@@ -110,19 +111,18 @@ void pass(Json& j, const DisplayList& list)
 
 void state(Json& j, const FigureState& s)
 {
-    const std::pair<const char*, int16_t> fields[] = {
-        {"Mx", s.Mx},         {"My", s.My},         {"Ax", s.Ax},           {"Yl", s.Yl},
-        {"Bx", s.Bx},         {"Ym", s.Ym},         {"Px", s.Px},           {"Qx", s.Qx},
-        {"kakudo", s.kakudo}, {"fKatei", s.fKatei}, {"fSankaku", s.fSankaku}, {"nKeturon", s.nKeturon},
-        {"fHenkaku", s.fHenkaku}, {"fGodo", s.fGodo}};
     j.out += '{';
-    for (const auto& [name, value] : fields) {
+    bool first = true;
+    forEachField(s, [&](const char* name, const auto& value) {
+        if (!first)
+            j.out += ',';
+        first = false;
         j.key(name);
-        j.integer(value);
-        j.out += ',';
-    }
-    j.key("dToR");
-    j.number(s.dToR);
+        if constexpr (std::is_floating_point_v<std::remove_cvref_t<decltype(value)>>)
+            j.number(value);
+        else
+            j.integer(value);
+    });
     j.out += '}';
 }
 
@@ -145,9 +145,7 @@ std::string figureCasesJson(int16_t kakudo)
 
             // The surface as the load step leaves it.
             DisplayList list;
-            list.setBackColor(qbColor(kBackground));
-            list.setDrawWidth(3);
-            list.setFontSize(15);
+            applyLoadSettings(list);
             Figure figure(list, s);
 
             if (switches || conclusion)

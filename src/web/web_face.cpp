@@ -2,9 +2,9 @@
 
 #include "lesson/layout.h"
 #include "lesson/texts.h"
-#include "web/utf.h"
+#include "lesson/utf.h"
 
-#include <iterator>
+#include <type_traits>
 
 using emscripten::val;
 
@@ -97,37 +97,20 @@ double WebFace::drawingVersion() const
 
 bool WebFace::setStateForTesting(const std::string& field, int value)
 {
-    FigureState& s = form_->stateForTesting();
-    int16_t* const fields[] = {&s.Mx, &s.My, &s.Ax, &s.Yl, &s.Bx, &s.Ym, &s.kakudo};
-    const char* const names[] = {"Mx", "My", "Ax", "Yl", "Bx", "Ym", "kakudo"};
-    for (std::size_t i = 0; i < std::size(names); ++i) {
-        if (field == names[i]) {
-            *fields[i] = static_cast<int16_t>(value);
-            return true;
+    bool found = false;
+    forEachField(form_->stateForTesting(), [&](const char* name, auto& v) {
+        if (field == name) {
+            v = static_cast<std::remove_cvref_t<decltype(v)>>(value);
+            found = true;
         }
-    }
-    return false;
+    });
+    return found;
 }
 
 val WebFace::state() const
 {
-    const FigureState& s = form_->state();
     val o = val::object();
-    o.set("Mx", s.Mx);
-    o.set("My", s.My);
-    o.set("Ax", s.Ax);
-    o.set("Yl", s.Yl);
-    o.set("Bx", s.Bx);
-    o.set("Ym", s.Ym);
-    o.set("Px", s.Px);
-    o.set("Qx", s.Qx);
-    o.set("kakudo", s.kakudo);
-    o.set("dToR", s.dToR);
-    o.set("fKatei", s.fKatei);
-    o.set("fSankaku", s.fSankaku);
-    o.set("nKeturon", s.nKeturon);
-    o.set("fHenkaku", s.fHenkaku);
-    o.set("fGodo", s.fGodo);
+    forEachField(form_->state(), [&](const char* name, const auto& v) { o.set(name, v); });
     return o;
 }
 

@@ -1,6 +1,7 @@
 #include "fake_face.h"
 
 #include "lesson/layout.h"
+#include "lesson/utf.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -10,29 +11,6 @@ namespace godo::test {
 namespace {
 
 const ControlLayout& listLayout() { return windowLayout()[Control::keturon]; }
-
-std::u16string utf16(const std::string& utf8)
-{
-    std::u16string out;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto b = static_cast<unsigned char>(utf8[i]);
-        char32_t c = b;
-        int extra = 0;
-        if (b >= 0xF0) { c = b & 0x07; extra = 3; }
-        else if (b >= 0xE0) { c = b & 0x0F; extra = 2; }
-        else if (b >= 0xC0) { c = b & 0x1F; extra = 1; }
-        for (int k = 1; k <= extra && i + k < utf8.size(); ++k)
-            c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-        i += 1 + extra;
-        if (c >= 0x10000) {
-            out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
-            out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
-        } else {
-            out += static_cast<char16_t>(c);
-        }
-    }
-    return out;
-}
 
 } // namespace
 
@@ -78,7 +56,7 @@ bool LessonDriver::step(const std::string& action)
     }
     if (action.rfind("type:", 0) == 0) {
         if (face.isEnabled(Control::keturon))
-            face.field = utf16(action.substr(5));
+            face.field = toUtf16(action.substr(5));
         return true;
     }
     for (const ControlLayout& c : windowLayout().controls) {

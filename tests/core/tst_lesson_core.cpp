@@ -4,6 +4,7 @@
 
 #include "fake_face.h"
 #include "lesson_rows.h"
+#include "null_surface.h"
 
 #include "lesson/layout.h"
 #include "lesson/texts.h"
@@ -279,22 +280,8 @@ TEST(ErrorBoundary, anUnexpectedErrorIsNamedInTheMessage)
 {
     // A surface that fails as a platform's drawing can: any error that is not
     // the program's own still ends only the handler.
-    struct Throwing final : Surface {
-        void setBackColor(Rgb) override {}
-        void setDrawWidth(int) override {}
-        void setFontSize(double) override {}
+    struct Throwing final : NullSurface {
         void clear() override { throw std::out_of_range("colour index outside 0..15"); }
-        void setForeColor(Rgb) override {}
-        void setFillStyle(FillStyle) override {}
-        void setFillColor(Rgb) override {}
-        void setCurrentPoint(float, float) override {}
-        void line(float, float, float, float, Rgb) override {}
-        void lineTo(float, float, Rgb) override {}
-        void relativeLine(float, float, float, float, Rgb) override {}
-        void circle(float, float, float, Rgb) override {}
-        void printText(std::u16string_view) override {}
-        std::any image() const override { return {}; }
-        void setPicture(const std::any&) override {}
     };
     struct ThrowingFace final : Face {
         FakeFace base;

@@ -10,6 +10,7 @@
 #include "print_queue.h"
 
 #include "../colour_tolerance.h"
+#include "../qt_colours.h"
 #include "desktop/gamen.h"
 #include "desktop/lesson_window.h"
 #include "model/figure_state.h"
@@ -58,9 +59,7 @@ constexpr int kDpi = 100; // of the rendered page
 constexpr double kPtToPixel = kDpi / 72.0;
 
 const QColor kOliveWindow(128, 128, 0); // the window
-const QColor kCyan(0, 128, 128);        // the picture area
-const QColor kLineRed(255, 0, 0);       // line ｎ
-const QColor kWhite(255, 255, 255);     // line ｌ
+// The picture area is qt::kCyan, line ｎ qt::kRed, line ｌ qt::kWhite.
 // The PDF filters may shift colours a little.
 constexpr int kTolerance = 40;
 // Edges are blended at the rendered page's resolution.
@@ -278,7 +277,7 @@ void TestPrint::print_putsTheWholeWindowOnThePageAsVectors()
              qPrintable(QString::number(window.bottom())));
 
     // The picture area in its place within the window, filled with cyan.
-    const QRect figure = boundingBox(page, kCyan, kTolerance, window);
+    const QRect figure = boundingBox(page, qt::kCyan, kTolerance, window);
     QVERIFY2(!figure.isNull(), "no cyan picture area on the page");
     const double scale = window.width() / kWindowWidth;
     QVERIFY2(std::abs(figure.left() - (window.left() + kFigureLeft * scale)) <= kPlaceTolerance,
@@ -297,10 +296,10 @@ void TestPrint::print_putsTheWholeWindowOnThePageAsVectors()
     for (const double t : {-3000.0, -1500.0, 1500.0, 3000.0}) {
         const QPoint on = rounded(onPage(windowF, kMx + t * std::cos(kAngle), kMy + t * std::sin(kAngle)));
         QVERIFY2(figure.contains(on), qPrintable(QString::number(t)));
-        QVERIFY2(hasColourNear(page, on, 2, kLineRed, kTolerance),
+        QVERIFY2(hasColourNear(page, on, 2, qt::kRed, kTolerance),
                  qPrintable(QStringLiteral("no red on ｎ at t = %1").arg(t)));
         const QPoint mirrored = rounded(onPage(windowF, kMx + t * std::cos(kAngle), kMy - t * std::sin(kAngle)));
-        QVERIFY2(!hasColourNear(page, mirrored, 2, kLineRed, kTolerance),
+        QVERIFY2(!hasColourNear(page, mirrored, 2, qt::kRed, kTolerance),
                  qPrintable(QStringLiteral("red off ｎ at t = %1").arg(t)));
     }
 
@@ -328,9 +327,9 @@ void TestPrint::print_putsTheWholeWindowOnThePageAsVectors()
     int white = 0, cyan = 0, blended = 0;
     for (int x = 0; x < fine.width(); ++x) {
         const QRgb p = fine.pixel(x, fine.height() / 2);
-        if (withinTolerance(p, kWhite.rgb(), kTolerance))
+        if (withinTolerance(p, qt::kWhite.rgb(), kTolerance))
             ++white;
-        else if (withinTolerance(p, kCyan.rgb(), kTolerance))
+        else if (withinTolerance(p, qt::kCyan.rgb(), kTolerance))
             ++cyan;
         else
             ++blended;

@@ -1,17 +1,25 @@
 #pragma once
-// What the suites of the figure share: the colours of the palette the figure
-// uses, a state with every overlay switched on, and one pass of the redraw
-// on the recording surface.
+// What the suites of the figure share, Qt-free: the colours of the palette
+// the figure uses, written out here once as the tests expect them (not taken
+// from the palette they check), a state with every overlay switched on, and
+// one pass of the redraw on the recording surface.
 
+#include "draw/display_list.h"
 #include "draw/figure.h"
 #include "model/figure_state.h"
-#include "draw/display_list.h"
-
-#include <QMetaType>
 
 #include <cstdint>
+#include <ostream>
 
-Q_DECLARE_METATYPE(godo::Rgb)
+namespace godo {
+
+// How GoogleTest shows a colour that differs.
+inline void PrintTo(const Rgb& c, std::ostream* os)
+{
+    *os << "rgb(" << int(c.r) << ',' << int(c.g) << ',' << int(c.b) << ')';
+}
+
+} // namespace godo
 
 namespace godo::test {
 

@@ -1,6 +1,6 @@
-#include "web/utf.h"
+#include "lesson/utf.h"
 
-namespace godo::web {
+namespace godo {
 
 namespace {
 constexpr char32_t kReplacement = 0xFFFD;
@@ -78,4 +78,4 @@ std::u16string toUtf16(std::string_view s)
     return out;
 }
 
-} // namespace godo::web
+} // namespace godo
