@@ -147,17 +147,10 @@ debian_terms=$(sed -n '/^License: MIT$/,/^$/p' "$source/debian/copyright" | sed 
 # No error and no warning; an informational or pedantic tag only where an
 # override in debian/godojoken.lintian-overrides gives the reason (overridden
 # tags are not listed).
-# The one override, the homepage that AppStream 1.0 asks for, is unused where
-# the release's appstreamcli does not ask (Debian 12): lintian says so, and
-# only there may it.
 lintian_status=0
 lintian --pedantic --display-info "$deb" >"$tmp/lintian.log" 2>&1 || lintian_status=$?
 grep -v '^running with root privileges' "$tmp/lintian.log" || echo "lintian --pedantic: no tags"
-tags=$(grep -E '^[EWIP]: ' "$tmp/lintian.log" || true)
-if appstreamcli validate --no-net "$tmp/root/usr/share/metainfo/$app_id.metainfo.xml" >/dev/null 2>&1; then
-  tags=$(grep -v '^I: godojoken: unused-override appstream-metadata-validation-failed ' <<<"$tags" || true)
-fi
-if [ "$lintian_status" -ne 0 ] || [ -n "$tags" ]; then
+if [ "$lintian_status" -ne 0 ] || grep -Eq '^[EWIP]: ' "$tmp/lintian.log"; then
   fail "lintian (exit $lintian_status)"
 fi
 # Every protection hardening-check looks for is there, on both releases (see
@@ -168,7 +161,8 @@ hardening_options=()
 if [ "$arch" != arm64 ] && grep -q -- --nobranchprotection "$(command -v hardening-check)"; then
   hardening_options+=(--nobranchprotection)
 fi
-hardening=$(hardening-check "${hardening_options[@]}" "$exe" 2>&1) || fail "hardening-check:"
+# Its exit status counts every verdict but yes; the verdicts are weighed below.
+hardening=$(hardening-check "${hardening_options[@]}" "$exe" 2>&1) || true
 echo "$hardening"
 expected_features=("Position Independent Executable" "Stack protected" "Fortify Source functions"
                    "Read-only relocations" "Immediate binding" "Stack clash protection")

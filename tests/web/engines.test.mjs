@@ -10,7 +10,7 @@ import { join, dirname } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import { launchEngine, ENGINES } from './lib/engines.mjs';
 import { fitCases, measureFit, fitProblems, blendedAcross } from './lib/fit.mjs';
-import { PAGE_URL, WEB_DIR } from './lib/lesson.mjs';
+import { PAGE_URL, WEB_DIR, SHIPPED_DIR, SHIPPED_URL } from './lib/lesson.mjs';
 import { serve } from './lib/serve.mjs';
 import { crossings } from './lib/geometry.mjs';
 
@@ -96,7 +96,7 @@ test(`${ENGINE}: the error collector catches errors at load and after it`, async
 });
 
 test(`${ENGINE}: the lesson loads from file:// without a console error`, async () => {
-  assert.deepEqual(await engine.problemsAtLoad(PAGE_URL, firstFigure), []);
+  assert.deepEqual(await engine.problemsAtLoad(SHIPPED_URL, firstFigure), []);
 });
 
 test(`${ENGINE}: the whole lesson by real clicks`, async () => {
@@ -157,7 +157,7 @@ test(`${ENGINE}: 「終了」 takes the lesson down without a console error`, as
 // With its manifest, icons and service worker, and the policy that lets
 // them in (WebKit reports a directive it does not know as an error).
 test(`${ENGINE}: the served copy loads without a console error`, async () => {
-  const server = await serve(join(WEB_DIR, 'site'));
+  const server = await serve(join(SHIPPED_DIR, 'site'));
   try {
     assert.deepEqual(await engine.problemsAtLoad(server.url, firstFigure), []);
   } finally {

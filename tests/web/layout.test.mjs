@@ -6,7 +6,7 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { launch } from './lib/browser.mjs';
-import { openLesson, click, drawingVersion, screenshotColours } from './lib/lesson.mjs';
+import { openLesson, click, drawingVersion, screenshotColours, SHIPPED_URL } from './lib/lesson.mjs';
 
 // Left, top, width, height in twips, as the window's layout gives them.
 const PLACES = {
@@ -154,6 +154,19 @@ test('in every view the window fills it, centred and whole, and the lesson does 
     assert.ok(fit.scroll[0] <= width && fit.scroll[1] <= height, `${view}: no scroll bar (${fit.scroll})`);
   }
   assert.deepEqual(await lesson(), before);
+  assert.deepEqual(p.problems, []);
+  await p.close();
+});
+
+test('the shipped page hands nothing to a script: no hook, no state, no test bindings', async () => {
+  const p = await openLesson(browser, SHIPPED_URL);
+  const exported = await p.evaluate(async () => {
+    const core = await Promise.resolve(createGodoCore().ready ?? createGodoCore());
+    return { global: typeof window.godojoken,
+             bindings: ['faceState', 'setFaceState', 'figureCases'].filter((n) => n in core),
+             shipped: ['WebFace', 'layout', 'opFormat'].filter((n) => n in core) };
+  });
+  assert.deepEqual(exported, { global: 'undefined', bindings: [], shipped: ['WebFace', 'layout', 'opFormat'] });
   assert.deepEqual(p.problems, []);
   await p.close();
 });

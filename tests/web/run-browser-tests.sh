@@ -36,7 +36,7 @@ if [ "${1:-}" = --install ]; then
   exit 0
 fi
 
-page=${GODO_WEB_DIR:?GODO_WEB_DIR names the folder of the browser build}/godojoken.html
+page=${GODO_WEB_DIR:?GODO_WEB_DIR names the folder of the browser build}/testing/godojoken.html
 if [ ! -f "$page" ]; then
   echo "no $page: build it with make web"
   exit 1

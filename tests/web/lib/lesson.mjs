@@ -6,7 +6,11 @@ import { fileURLToPath, pathToFileURL } from 'node:url';
 import { decodePng } from './png.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
-export const WEB_DIR = process.env.GODO_WEB_DIR || resolve(here, '../../../build-web');
+// The shipped page, and the test build's beside it: the same page from a
+// module with the hooks the suites read the lesson's state through.
+export const SHIPPED_DIR = process.env.GODO_WEB_DIR || resolve(here, '../../../build-web');
+export const SHIPPED_URL = pathToFileURL(join(SHIPPED_DIR, 'godojoken.html')).href;
+export const WEB_DIR = join(SHIPPED_DIR, 'testing');
 export const PAGE = join(WEB_DIR, 'godojoken.html');
 export const PAGE_URL = pathToFileURL(PAGE).href;
 
