@@ -3,6 +3,7 @@
 
 #include "desktop/lesson_window.h"
 #include "desktop/projector.h"
+#include "lesson/texts.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -16,15 +17,7 @@
 
 namespace {
 
-constexpr const char* kNoDisplay =
-    "godojoken: 画面（ディスプレイ）に接続できないため起動できません。 / "
-    "cannot start: no display to connect to (set DISPLAY, or run it under xvfb-run).\n";
-
-constexpr const char* kUsage =
-    "Usage: godojoken [--projector]\n"
-    "  --projector  open the window as large as the screen allows (for a projector)\n"
-    "  --help       show this help\n"
-    "  --version    show the version\n";
+using namespace godo;
 
 // How long a window manager may take to say how wide its frame is.
 constexpr int kFrameQueryMs = 500;
@@ -40,7 +33,7 @@ bool haveDisplay()
 void onStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& message)
 {
     if (type == QtFatalMsg) {
-        std::fputs(kNoDisplay, stderr);
+        std::fputs(texts::cli::kNoDisplay.data(), stderr);
         std::fprintf(stderr, "godojoken: %s\n", qPrintable(message));
         std::_Exit(EXIT_FAILURE);
     }
@@ -72,19 +65,19 @@ int main(int argc, char** argv)
         if (std::strcmp(a, "--projector") == 0) {
             projector = true;
         } else if (std::strcmp(a, "--help") == 0 || std::strcmp(a, "-h") == 0) {
-            std::fputs(kUsage, stdout);
+            std::fputs(texts::cli::kUsage.data(), stdout);
             return EXIT_SUCCESS;
         } else if (std::strcmp(a, "--version") == 0) {
             std::puts("godojoken " GODO_VERSION);
             return EXIT_SUCCESS;
         } else {
-            std::fprintf(stderr, "godojoken: unknown argument '%s' (usage: godojoken [--projector])\n", a);
+            std::fprintf(stderr, texts::cli::kUnknownArgument, a);
             return 2;
         }
     }
 
     if (!haveDisplay()) {
-        std::fputs(kNoDisplay, stderr);
+        std::fputs(texts::cli::kNoDisplay.data(), stderr);
         return EXIT_FAILURE;
     }
     qInstallMessageHandler(onStartupMessage);
@@ -98,7 +91,7 @@ int main(int argc, char** argv)
         char* again[] = {argv[0], nullptr};
         ::execv("/proc/self/exe", again);
         // Without /proc: the window at its own size rather than none.
-        std::fprintf(stderr, "godojoken: cannot run itself again (%s); opening at scale 1\n", std::strerror(errno));
+        std::fprintf(stderr, texts::cli::kCannotRunAgain, std::strerror(errno));
         qunsetenv("QT_SCALE_FACTOR");
     }
 

@@ -1,5 +1,8 @@
 #include "desktop/fonts.h"
 
+#include "desktop/lesson_window.h"
+#include "lesson/layout.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -7,16 +10,25 @@ namespace godo {
 
 namespace {
 
+// The layout's family, then its fallbacks, as far as they are installed.
 // Asked for once: naming a face that is not installed makes Qt look up
 // fallbacks again for every font built from the list. The list of installed
 // families is read, not hasFamily(), which runs fontconfig's whole alias
-// substitution for a missing name.
+// substitution for a missing name. Where none is installed, the list stays
+// whole and Qt finds what it can.
 const QStringList& families()
 {
     static const QStringList list = [] {
-        const QString ms = QStringLiteral(u"ＭＳ Ｐゴシック");
-        const QString ipa = QStringLiteral("IPAPGothic");
-        return QFontDatabase::families().contains(ms) ? QStringList{ms, ipa} : QStringList{ipa};
+        const WindowLayout& layout = windowLayout();
+        QStringList wanted{toQString(layout.fontFamily)};
+        for (std::u16string_view f : layout.fallbackFamilies)
+            wanted << toQString(f);
+        const QStringList installed = QFontDatabase::families();
+        QStringList found;
+        for (const QString& f : wanted)
+            if (installed.contains(f))
+                found << f;
+        return found.isEmpty() ? wanted : found;
     }();
     return list;
 }

@@ -5,6 +5,23 @@
 
 namespace godo::texts {
 
+// What the desktop program says on its error output and to --help, before
+// any window opens: UTF-8, Japanese and English, as a terminal shows them.
+// %s stands for what the program fills in.
+namespace cli {
+inline constexpr std::string_view kNoDisplay =
+    "godojoken: 画面（ディスプレイ）に接続できないため起動できません。 / "
+    "cannot start: no display to connect to (set DISPLAY, or run it under xvfb-run).\n";
+inline constexpr std::string_view kUsage =
+    "Usage: godojoken [--projector]\n"
+    "  --projector  open the window as large as the screen allows (for a projector)\n"
+    "  --help       show this help\n"
+    "  --version    show the version\n";
+inline constexpr const char* kUnknownArgument = "godojoken: unknown argument '%s' (usage: godojoken [--projector])\n";
+inline constexpr const char* kCannotRunAgain = "godojoken: cannot run itself again (%s); opening at scale 1\n";
+} // namespace cli
+
+
 inline constexpr std::u16string_view kInitialCaption = u"Form1"; // replaced before the window shows
 inline constexpr std::u16string_view kCaption = u"三角形の合同条件の使い方(q.Sorano)";
 
