@@ -1,5 +1,6 @@
 # Two commands: `make run` opens the lesson window, `make test` runs every test.
-# Both install the Debian packages they need first. `make web` builds the
+# Both install the Debian packages they need first. `make check` runs the
+# core's suites alone on a built tree, in seconds. `make web` builds the
 # lesson for the browser, `make run-web` serves it on this machine.
 
 BUILD      ?= build
@@ -10,7 +11,7 @@ JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 PREFIX     ?= /usr/local
 
-.PHONY: run test test-fresh deps build build-asan test-asan web run-web bench bench-web package install clean
+.PHONY: run test check test-fresh deps build build-asan test-asan web run-web bench bench-web package install clean
 
 run: deps build
 	./$(BUILD)/godojoken
@@ -18,6 +19,13 @@ run: deps build
 test: deps build web
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 	$(MAKE) test-asan
+
+# The fast loop: the core's suites alone, on a configured tree, in seconds;
+# nothing installed, no display, no browser. `make test` is the whole proof.
+check:
+	@test -f $(BUILD)/CMakeCache.txt || { echo "make check: no build in $(BUILD) yet: run make build (or make test) once"; exit 1; }
+	cmake --build $(BUILD) -j $(JOBS) --target core_suites
+	cd $(BUILD) && ctest -L core -j $(JOBS) --output-on-failure
 
 deps:
 	./scripts/install-deps

@@ -41,11 +41,11 @@ reader_pid=
 
 # True while a process of the group, other than a zombie, is still there.
 group_alive() { # pgid
-  local f stat rest state ppid pgrp
+  local f stat rest state pgrp
   for f in /proc/[0-9]*/stat; do
     stat=$(cat "$f" 2>/dev/null) || continue
     rest=${stat##*) }
-    read -r state ppid pgrp _ <<<"$rest"
+    read -r state _ pgrp _ <<<"$rest"
     [ "$pgrp" = "$1" ] && [ "$state" != Z ] && return 0
   done
   return 1
@@ -124,7 +124,8 @@ export PYTHONDONTWRITEBYTECODE=1
 # a client connecting just then is refused.
 start xvfb Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$dir/display"
 wait_for_file "$dir/display" "$started" Xvfb
-export DISPLAY=:$(tr -d '[:space:]' <"$dir/display")
+DISPLAY=:$(tr -d '[:space:]' <"$dir/display")
+export DISPLAY
 
 start session-bus dbus-daemon --session --nofork --address="unix:path=$dir/session-bus" \
   --print-address=3 3>"$dir/session-bus-address"

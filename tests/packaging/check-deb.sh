@@ -121,7 +121,7 @@ grep -Eq '\((RPATH|RUNPATH)\)' <<<"$dynamic" && fail "the installed executable c
 grep -q ', stripped' <<<"$(file "$exe")" || fail "the installed executable is not stripped"
 for man in man1 ja/man1; do
   gz="$tmp/root/usr/share/man/$man/godojoken.1.gz"
-  [ -f "$gz" ] && gunzip -c "$gz" >"${gz%.gz}" || fail "usr/share/man/$man/godojoken.1.gz is missing"
+  if [ -f "$gz" ]; then gunzip -c "$gz" >"${gz%.gz}"; else fail "usr/share/man/$man/godojoken.1.gz is missing"; fi
 done
 for pair in \
   "usr/share/applications/$app_id.desktop:data/$app_id.desktop" \
