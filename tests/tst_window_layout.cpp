@@ -5,6 +5,8 @@
 #include "form1_driver.h"
 
 #include "desktop/gamen.h"
+#include "desktop/lesson_window.h"
+#include "lesson/layout.h"
 
 #include <QComboBox>
 #include <QFontInfo>
@@ -24,9 +26,10 @@ namespace {
 const QString kHeading = QStringLiteral(u"　　　　結論");
 const QString kCaption = QStringLiteral(u"三角形の合同条件の使い方(q.Sorano)");
 
-// The layout of the window, row for row: name, kind, caption or text, left,
-// top, width, height (twips), tab index, font size (points, 0: none of its
-// own) and weight.
+// The window's layout as the core gives it, a row a control: name, kind,
+// caption or text, left, top, width, height (twips), tab index, font size
+// (points, 0: none of its own) and weight. The core's own suite checks the
+// layout against the table; this one checks the widgets against the layout.
 void layoutTable()
 {
     QTest::addColumn<QString>("kind");
@@ -39,28 +42,20 @@ void layoutTable()
     QTest::addColumn<double>("points");
     QTest::addColumn<int>("weight");
 
-    const auto row = [](const char* name, const char* kind, const char16_t* caption, int l, int t,
-                        int w, int h, int tab, double pt, int weight) {
-        QTest::newRow(name) << QString::fromLatin1(kind) << QString::fromUtf16(caption) << l << t
-                            << w << h << tab << pt << weight;
-    };
-    row("Command1", "button", u"印刷", 9240, 5760, 1815, 375, 12, 12, 700);
-    row("keturon", "list", u"　　　　結論", 9240, 2520, 1812, 330, 11, 10.5, 700);
-    row("godo", "button", u"合同条件", 9240, 4320, 1812, 372, 9, 10.5, 700);
-    row("henkaku", "button", u"等しい辺・角", 9240, 3720, 1812, 372, 8, 10.5, 700);
-    row("sankaku", "button", u"注目する三角形", 9240, 3120, 1812, 372, 7, 10.5, 700);
-    row("katei", "button", u"仮定", 9240, 360, 1812, 372, 5, 10.5, 700);
-    row("owari", "button", u"終了", 9240, 7200, 1815, 375, 4, 10.5, 700);
-    row("saisyo", "button", u"最初", 9240, 6480, 1815, 375, 3, 10.5, 700);
-    row("migi", "button", u"右回転", 10200, 1440, 852, 372, 2, 10.5, 700);
-    row("hidari", "button", u"左回転", 9240, 1440, 852, 372, 1, 10.5, 700);
-    row("gamen", "picture", u"", 120, 240, 8805, 7485, 0, 0, 0);
-    row("Label1", "label", u"証明の進め方", 9120, 2160, 1935, 375, 10, 13.5, 400);
-    row("Label3", "label", u"直線ｎの移動", 9120, 1080, 1950, 270, 6, 13.5, 400);
+    for (const ControlLayout& c : windowLayout().controls) {
+        const char* kind = c.kind == ControlKind::PushButton ? "button"
+                         : c.kind == ControlKind::ComboBox   ? "list"
+                         : c.kind == ControlKind::Label      ? "label"
+                                                             : "picture";
+        const int weight = c.font.points > 0 ? c.font.weight : 0;
+        QTest::newRow(std::string(c.name).c_str())
+            << QString::fromLatin1(kind) << toQString(c.text) << c.rect.left << c.rect.top << c.rect.width
+            << c.rect.height << c.tabIndex << c.font.points << weight;
+    }
 }
 
-// 15 twips to the pixel at 96 dpi; each edge is rounded on its own.
-int pixels(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+// Twips to the pixel at 96 dpi; each edge is rounded on its own.
+int pixels(int twips) { return static_cast<int>(std::lround(double(twips) / kTwipsPerPixel)); }
 
 QString shownText(QWidget* w)
 {

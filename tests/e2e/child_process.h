@@ -8,7 +8,7 @@
 #include <signal.h>
 #include <sys/prctl.h>
 
-namespace e2e {
+namespace godo::test {
 
 // Starts the process as set up; false when it has not started within the time.
 inline bool startChild(QProcess& process, int timeoutMs)
@@ -31,4 +31,4 @@ inline void stopChild(QProcess& process)
     }
 }
 
-} // namespace e2e
+} // namespace godo::test

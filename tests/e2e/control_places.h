@@ -1,34 +1,41 @@
 #pragma once
 // Where the lesson window's controls stand, in twips from the top-left corner
-// of its client area (15 twips to a pixel at 96 dpi).
+// of its client area: the window's layout, read, for clicking and looking.
+
+#include "lesson/layout.h"
 
 #include <QPoint>
 #include <QRect>
 
-namespace e2e {
+namespace godo::test {
 
 struct Place {
     const char* name;
     int left, top, width, height;
 };
 
-namespace places {
-inline constexpr Place Command1{"Command1", 9240, 5760, 1815, 375};
-inline constexpr Place keturon{"keturon", 9240, 2520, 1812, 330};
-inline constexpr Place godo{"godo", 9240, 4320, 1812, 372};
-inline constexpr Place henkaku{"henkaku", 9240, 3720, 1812, 372};
-inline constexpr Place sankaku{"sankaku", 9240, 3120, 1812, 372};
-inline constexpr Place katei{"katei", 9240, 360, 1812, 372};
-inline constexpr Place owari{"owari", 9240, 7200, 1815, 375};
-inline constexpr Place saisyo{"saisyo", 9240, 6480, 1815, 375};
-inline constexpr Place migi{"migi", 10200, 1440, 852, 372};
-inline constexpr Place hidari{"hidari", 9240, 1440, 852, 372};
-inline constexpr Place gamen{"gamen", 120, 240, 8805, 7485};
-inline constexpr Place Label1{"Label1", 9120, 2160, 1935, 375};
-inline constexpr Place Label3{"Label3", 9120, 1080, 1950, 270};
-} // namespace places
+// A control's place as the window's layout gives it.
+inline Place placeOf(Control c)
+{
+    const ControlLayout& l = windowLayout()[c];
+    return {l.name.data(), l.rect.left, l.rect.top, l.rect.width, l.rect.height};
+}
 
-inline constexpr int kTwipsPerPixel = 15;
+namespace places {
+inline const Place Command1 = placeOf(Control::Command1);
+inline const Place keturon = placeOf(Control::keturon);
+inline const Place godo = placeOf(Control::godo);
+inline const Place henkaku = placeOf(Control::henkaku);
+inline const Place sankaku = placeOf(Control::sankaku);
+inline const Place katei = placeOf(Control::katei);
+inline const Place owari = placeOf(Control::owari);
+inline const Place saisyo = placeOf(Control::saisyo);
+inline const Place migi = placeOf(Control::migi);
+inline const Place hidari = placeOf(Control::hidari);
+inline const Place gamen = placeOf(Control::gamen);
+inline const Place Label1 = placeOf(Control::Label1);
+inline const Place Label3 = placeOf(Control::Label3);
+} // namespace places
 
 // The control's box in window pixels.
 inline QRect pixelRect(const Place& p)
@@ -43,4 +50,4 @@ inline QPoint centre(const Place& p)
     return QPoint((p.left + p.width / 2) / kTwipsPerPixel, (p.top + p.height / 2) / kTwipsPerPixel);
 }
 
-} // namespace e2e
+} // namespace godo::test

@@ -13,7 +13,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace e2e::geometry {
+namespace godo::test::geometry {
 
 inline constexpr QPointF M{4500, 4000};
 inline constexpr QPointF A{7000, 2000};
@@ -113,4 +113,4 @@ inline QRectF labelB() { return textCell({B.x() - 100, Ym}); }
 inline QRectF labelL() { return textCell({100, Yl - 300}); }
 inline QRectF labelMm() { return textCell({100, Ym - 300}); }
 
-} // namespace e2e::geometry
+} // namespace godo::test::geometry

@@ -7,7 +7,7 @@
 
 #include <stdexcept>
 
-namespace e2e {
+namespace godo::test {
 
 namespace {
 
@@ -221,4 +221,4 @@ bool LessonApp::waitForExit(int milliseconds) { return process_.waitForFinished(
 
 QString LessonApp::errorOutput() { return QString::fromLocal8Bit(process_.readAllStandardError()); }
 
-} // namespace e2e
+} // namespace godo::test

@@ -16,7 +16,7 @@
 
 #include <string>
 
-namespace e2e {
+namespace godo::test {
 
 // How a process that has ended ended: its exit status or signal and what it
 // wrote to its error output, for a test's failure message.
@@ -88,4 +88,4 @@ private:
     QRect geometry_;
 };
 
-} // namespace e2e
+} // namespace godo::test

@@ -14,7 +14,7 @@
 #include <cstdio>
 #include <functional>
 
-using namespace e2e;
+using namespace godo::test;
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-namespace e2e {
+namespace godo::test {
 
 bool sameColour(QRgb a, QRgb b) { return godo::test::withinTolerance(a, b, 40); }
 
@@ -76,4 +76,4 @@ QRect Picture::extent(const QRectF& twips, QRgb colour) const
     return found;
 }
 
-} // namespace e2e
+} // namespace godo::test

@@ -3,21 +3,24 @@
 // area in a screenshot of the window (the cyan region) and answers questions
 // about colours at points given in the figure's twips.
 
+#include "qt_colours.h"
+
 #include <QImage>
 #include <QPointF>
 #include <QRect>
 #include <QRectF>
 #include <QRgb>
 
-namespace e2e {
+namespace godo::test {
 
+// The figure's colours, said once for every suite (core/figure_expectations.h).
 namespace colours {
-inline constexpr QRgb cyan = 0xff008080;   // the background of the figure
-inline constexpr QRgb white = 0xffffffff;  // the pen
-inline constexpr QRgb red = 0xffff0000;    // line ｎ and the conclusion marks
-inline constexpr QRgb yellow = 0xffffff00; // the hypothesis marks
-inline constexpr QRgb blue = 0xff0000ff;   // △ＡＰＭ
-inline constexpr QRgb green = 0xff00ff00;  // △ＢＱＭ
+inline const QRgb cyan = qt::kCyan.rgb();     // the background of the figure
+inline const QRgb white = qt::kWhite.rgb();   // the pen
+inline const QRgb red = qt::kRed.rgb();       // line ｎ and the conclusion marks
+inline const QRgb yellow = qt::kYellow.rgb(); // the hypothesis marks
+inline const QRgb blue = qt::kBlue.rgb();     // △ＡＰＭ
+inline const QRgb green = qt::kGreen.rgb();   // △ＢＱＭ
 } // namespace colours
 
 // Antialiasing blends the edges of lines and circles; the middle of a 3-px
@@ -53,4 +56,4 @@ private:
     QRect inside_;
 };
 
-} // namespace e2e
+} // namespace godo::test

@@ -19,8 +19,8 @@
 #include <stdexcept>
 #include <vector>
 
-using namespace e2e;
-namespace g = e2e::geometry;
+using namespace godo::test;
+namespace g = godo::test::geometry;
 using Expect = LessonApp::Expect;
 
 namespace {

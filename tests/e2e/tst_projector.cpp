@@ -13,7 +13,7 @@
 #include <memory>
 #include <stdexcept>
 
-using namespace e2e;
+using namespace godo::test;
 
 namespace {
 

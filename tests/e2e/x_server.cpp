@@ -6,7 +6,7 @@
 
 #include <stdexcept>
 
-namespace e2e {
+namespace godo::test {
 
 namespace {
 constexpr int kStartTimeoutMs = 10000;
@@ -59,4 +59,4 @@ QProcessEnvironment XvfbServer::clientEnvironment() const
     return env;
 }
 
-} // namespace e2e
+} // namespace godo::test

@@ -9,7 +9,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
-namespace e2e {
+namespace godo::test {
 
 class XvfbServer {
 public:
@@ -35,4 +35,4 @@ private:
     QString display_;
 };
 
-} // namespace e2e
+} // namespace godo::test

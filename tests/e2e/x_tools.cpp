@@ -4,7 +4,7 @@
 
 #include <stdexcept>
 
-namespace e2e {
+namespace godo::test {
 
 namespace {
 constexpr int kToolTimeoutMs = 15000;
@@ -134,4 +134,4 @@ QImage XTools::screenshot() const
     return image.convertToFormat(QImage::Format_RGB32);
 }
 
-} // namespace e2e
+} // namespace godo::test

