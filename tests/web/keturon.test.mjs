@@ -123,14 +123,19 @@ test('a disabled list neither opens nor chooses', async () => {
 });
 
 // A tablet in Chromium's touch emulation: taps arrive as touch events, with
-// the pointer events and the click a browser makes of them.
+// the pointer events and the click a browser makes of them. The window is
+// fitted to the new view in the frame after the resize, and a tap's click
+// follows its touches: both are waited for.
+const frames = (p) => p.evaluate(() => new Promise((r) => requestAnimationFrame(() => requestAnimationFrame(r))));
 async function tablet(p, width, height) {
   const cdp = await p.createCDPSession();
   await cdp.send('Emulation.setDeviceMetricsOverride', { width, height, deviceScaleFactor: 2, mobile: true });
   await cdp.send('Emulation.setTouchEmulationEnabled', { enabled: true, maxTouchPoints: 5 });
+  await frames(p);
   const tap = async (x, y) => {
     for (const type of ['touchStart', 'touchEnd'])
       await cdp.send('Input.dispatchTouchEvent', { type, touchPoints: type === 'touchEnd' ? [] : [{ x, y }] });
+    await frames(p);
   };
   return { tap };
 }
