@@ -18,7 +18,7 @@ const ENGINE = process.env.GODO_ENGINE || process.argv[2];
 assert.ok(ENGINES.includes(ENGINE), 'GODO_ENGINE names one of ' + ENGINES.join(', '));
 
 const fixtures = join(dirname(fileURLToPath(import.meta.url)), 'fixtures');
-const FITS = pathToFileURL(join(fixtures, 'fits.html')).href;
+const FIXED = pathToFileURL(join(fixtures, 'fits.html')).href;
 const ERRORS = pathToFileURL(join(fixtures, 'errors.html')).href;
 
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
@@ -195,9 +195,9 @@ async function fitsAt([width, height], url, selector) {
 
 // The check itself can fail: a window of fixed size fits no view.
 test(`${ENGINE}: the fit check refuses a window that does not follow the view`, async () => {
-  await engine.open(FITS + '?fixed');
+  await engine.open(FIXED);
   for (const size of fitCases(ENGINE))
-    assert.notDeepEqual(await fitsAt(size, FITS, '#lesson'), [], size.join(' × '));
+    assert.notDeepEqual(await fitsAt(size, FIXED, '#lesson'), [], size.join(' × '));
   await engine.resize(1366, 768);
 });
 
