@@ -26,6 +26,7 @@ target_include_directories(godo_model PUBLIC ${_godo_src})
 # keeps what they asked for the faces to render.
 godo_core_library(godo_draw DEPENDS godo_model SOURCES
   ${_godo_src}/draw/palette.cpp
+  ${_godo_src}/draw/colour_scheme.cpp
   ${_godo_src}/draw/display_list.cpp
   ${_godo_src}/draw/zukei.cpp
   ${_godo_src}/draw/kateizu.cpp
@@ -37,4 +38,5 @@ godo_core_library(godo_lesson DEPENDS godo_draw SOURCES
   ${_godo_src}/lesson/layout.cpp
   ${_godo_src}/lesson/figure_description.cpp
   ${_godo_src}/lesson/form1.cpp
+  ${_godo_src}/lesson/support.cpp
   ${_godo_src}/lesson/utf.cpp)

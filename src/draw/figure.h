@@ -4,6 +4,7 @@
 // the same elements over in cyan so that they vanish. The pen is passed by
 // reference and never changed.
 
+#include "draw/colour_scheme.h"
 #include "draw/surface.h"
 #include "model/figure_state.h"
 
@@ -16,13 +17,20 @@ namespace godo {
 inline constexpr std::u16string_view kGodoSentence = u"1辺とその両端の角がそれぞれ等しい｡ ";
 
 // The surface's settings that the window's load step applies before the
-// first redraw: the background colour (pen 3), a draw width of 3 pixels and
-// 15-point text. Every surface the figure is drawn on starts so.
-void applyLoadSettings(Surface& surface);
+// first redraw: the background colour (pen 3 of the scheme), a draw width of
+// 3 pixels and 15-point text. Every surface the figure is drawn on starts so.
+void applyLoadSettings(Surface& surface, const ColourScheme& scheme = colourScheme(ColourSchemeId::Standard));
 
 class Figure {
 public:
-    Figure(Surface& surface, FigureState& state) : g_(surface), s_(state) {}
+    // Draws in the standard colours until told otherwise.
+    Figure(Surface& surface, FigureState& state,
+           const ColourScheme& scheme = colourScheme(ColourSchemeId::Standard))
+        : g_(surface), s_(state), scheme_(&scheme) {}
+
+    // The pens' colours from now on; the next redraw shows them.
+    void setScheme(const ColourScheme& scheme) { scheme_ = &scheme; }
+    const ColourScheme& scheme() const { return *scheme_; }
 
     // Clears the area and draws the whole figure: the base construction, Ｐ
     // and Ｑ by the intersection rule, and every overlay that is switched on.
@@ -40,6 +48,7 @@ private:
 
     Surface& g_;
     FigureState& s_;
+    const ColourScheme* scheme_;
 };
 
 } // namespace godo

@@ -9,7 +9,7 @@ namespace godo {
 void Figure::henkakuzu(const int16_t& iro)
 {
     const auto f = [](int16_t v) { return static_cast<float>(v); };
-    const Rgb c = qbColor(iro);
+    const Rgb c = scheme_->pen(iro);
 
     // Filled dots in the alternate angles ∠PAM and ∠QBM. Once Ｐ has passed Ａ
     // the angle at Ａ opens to the right, and the dot follows it.

@@ -15,7 +15,7 @@ float apexX(int16_t a, int16_t b)
 
 void Figure::kateizu(const int16_t& iro)
 {
-    const Rgb c = fixedColour(iro, kLightYellow);
+    const Rgb c = scheme_->fixed(iro, kLightYellow);
 
     // The ticks for ＡＭ＝ＢＭ stay put: Ａ, Ｂ and Ｍ never move.
     g_.line(5650, 2900, 5820, 3100, c);
@@ -31,7 +31,7 @@ void Figure::kateizu(const int16_t& iro)
 void Figure::godozu(const int16_t& iro)
 {
     g_.setCurrentPoint(2000, 6700);
-    g_.setForeColor(qbColor(iro));
+    g_.setForeColor(scheme_->pen(iro));
     g_.printText(kGodoSentence);
 }
 

@@ -14,7 +14,7 @@ float f(double v) { return toSingle(v); }
 
 void Figure::keturonzu(const int16_t& iro)
 {
-    const Rgb c = fixedColour(iro, kLightRed);
+    const Rgb c = scheme_->fixed(iro, kLightRed);
 
     switch (s_.nKeturon) {
     case 1: // ＡＰ＝ＢＱ: a ring through the midpoint of each segment

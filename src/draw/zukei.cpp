@@ -11,9 +11,9 @@ float f(int16_t v) { return static_cast<float>(v); }
 float f(double v) { return toSingle(v); }
 } // namespace
 
-void applyLoadSettings(Surface& surface)
+void applyLoadSettings(Surface& surface, const ColourScheme& scheme)
 {
-    surface.setBackColor(qbColor(kBackground));
+    surface.setBackColor(scheme.pen(kBackground));
     surface.setDrawWidth(3);
     surface.setFontSize(15);
 }
@@ -27,7 +27,7 @@ void Figure::text(float x, float y, std::u16string_view t)
 void Figure::zukei(const int16_t& iro)
 {
     g_.clear();
-    g_.setForeColor(qbColor(iro));
+    g_.setForeColor(scheme_->pen(iro));
 
     text(100, f(sub16(s_.Yl, 300)), u"ｌ");
     text(100, f(sub16(s_.Ym, 300)), u"ｍ");
@@ -35,9 +35,9 @@ void Figure::zukei(const int16_t& iro)
     text(f(sub16(s_.Ax, 100)), f(sub16(s_.Yl, 300)), u"Ａ");
     text(f(sub16(s_.Bx, 100)), f(s_.Ym), u"Ｂ");
 
-    g_.line(0, f(s_.Yl), 8800, f(s_.Yl), qbColor(iro));
-    g_.line(0, f(s_.Ym), 8800, f(s_.Ym), qbColor(iro));
-    g_.line(f(s_.Ax), f(s_.Yl), f(s_.Bx), f(s_.Ym), qbColor(iro));
+    g_.line(0, f(s_.Yl), 8800, f(s_.Yl), scheme_->pen(iro));
+    g_.line(0, f(s_.Ym), 8800, f(s_.Ym), scheme_->pen(iro));
+    g_.line(f(s_.Ax), f(s_.Yl), f(s_.Bx), f(s_.Ym), scheme_->pen(iro));
 
     // Line ｎ, 6000 twips from Ｍ each way. With dToR = 3.14/180 the "half
     // turn" is 3.14 rad, so the two ends are not quite opposite about Ｍ.
@@ -47,7 +47,7 @@ void Figure::zukei(const int16_t& iro)
     const double y1 = 6000.0 * std::sin(r1) + s_.My;
     const double x2 = 6000.0 * std::cos(r2) + s_.Mx;
     const double y2 = 6000.0 * std::sin(r2) + s_.My;
-    g_.line(f(x1), f(y1), f(x2), f(y2), fixedColour(iro, kLightRed));
+    g_.line(f(x1), f(y1), f(x2), f(y2), scheme_->fixed(iro, kLightRed));
 
     // The label ｎ is white in every pass, the one element the erase pen does
     // not paint over; the draw pass that follows clears it away.
@@ -55,12 +55,12 @@ void Figure::zukei(const int16_t& iro)
     const double xn = 4200.0 * std::cos(r3) + s_.Mx;
     const double yn = 3800.0 * std::sin(r3) + s_.My;
     g_.setCurrentPoint(f(xn - 100.0), f(yn - 200.0));
-    g_.setForeColor(qbColor(kBrightWhite));
+    g_.setForeColor(scheme_->pen(kBrightWhite));
     g_.printText(u"ｎ");
 
     // Parallel to ｌ and ｍ: no Ｐ and Ｑ, and nothing that needs them.
     if (nCrossesLAndM(s_)) {
-        g_.setForeColor(qbColor(iro));
+        g_.setForeColor(scheme_->pen(iro));
 
         s_.Qx = intersectionX(s_, s_.Ym);
         int16_t qx = add16(s_.Qx, 100);

@@ -58,6 +58,19 @@ void Form1::chosen()
         run(&Form1::keturon_Click);
 }
 
+void Form1::setColourScheme(const ColourScheme& scheme)
+{
+    figure_.setScheme(scheme);
+    run(&Form1::redraw);
+}
+
+void Form1::redraw()
+{
+    // The new background first: the redraw's Clear paints the area in it.
+    applyLoadSettings(face_.gamen(), figure_.scheme());
+    zukei(kBrightWhite);
+}
+
 void Form1::clicked(Control control)
 {
     if (!enabled(control))
@@ -115,7 +128,7 @@ void Form1::Form_Load()
     face_.setCaption(texts::kCaption);
     // The window's own coordinates are pixels already; the figure keeps to
     // the picture area's twips.
-    applyLoadSettings(face_.gamen());
+    applyLoadSettings(face_.gamen(), figure_.scheme());
     state_.reset();
     // Not a choice from the list: keturon_Click does not run.
     face_.setKeturonText(texts::kConclusionHeading);

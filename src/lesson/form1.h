@@ -28,6 +28,10 @@ public:
     void clicked(Control control);
     // An entry of keturon's list was chosen (the field holds it already).
     void chosen();
+    // The figure in another colour scheme from now on: drawn again at once,
+    // the lesson's state and controls as they are.
+    void setColourScheme(const ColourScheme& scheme);
+    const ColourScheme& colourScheme() const { return figure_.scheme(); }
 
     const FigureState& state() const { return state_; }
     // Lets tests force the state out of the range the lesson keeps it in.
@@ -46,6 +50,8 @@ private:
     // Enables (or, with on false, disables) the controls that the chain
     // unlocks after this handler.
     void unlockAfter(Control handler, bool on = true);
+
+    void redraw();
 
     void Form_Load();
     void katei_Click();

@@ -54,6 +54,15 @@ inline constexpr std::u16string_view kEnded = u"プログラムを終了しま�
 // The button that closes the browser's message dialog.
 inline constexpr std::u16string_view kMessageOk = u"OK";
 
+// The support menu: how the lesson looks, for every pupil.
+namespace support {
+inline constexpr std::u16string_view kMenu = u"サポート";
+inline constexpr std::u16string_view kColours = u"配色";
+inline constexpr std::u16string_view kFont = u"文字の形";
+inline constexpr std::u16string_view kFontStandard = u"標準";
+inline constexpr std::u16string_view kFontUd = u"UDフォント（読みやすい形）";
+} // namespace support
+
 // The messages of the error boundary.
 inline constexpr std::u16string_view kOverflow =
     u"計算の途中で桁あふれ（オーバーフロー）が起きたため、この操作は途中で止まりました。";

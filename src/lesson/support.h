@@ -1,0 +1,66 @@
+#pragma once
+// The support settings: what a pupil or a teacher may change about how the
+// lesson looks, never what it does. Each setting has one name, used alike by
+// the device's stored choice, a link (#colors=cud&font=ud) and the desktop's
+// command line (--colors=cud --font=ud); its first value is the default, and
+// with every setting at its default the window is the lesson's own.
+
+#include "draw/colour_scheme.h"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace godo {
+
+enum class FontChoiceId : uint8_t { Standard, Ud };
+
+struct FontChoice {
+    FontChoiceId id;
+    std::string_view name;       // "standard", "ud"
+    std::u16string_view caption; // in the support menu
+    // The faces asked for ahead of the layout's own family and fallbacks.
+    std::span<const std::u16string_view> first;
+};
+
+// The families a face asks for with this choice, in order: the first that is
+// there draws, the others stand in for glyphs it lacks.
+std::vector<std::u16string_view> fontFamilies(const FontChoice& choice);
+
+std::span<const FontChoice> fontChoices();
+const FontChoice& fontChoice(FontChoiceId id);
+
+struct SupportSettings {
+    ColourSchemeId colours = ColourSchemeId::Standard;
+    FontChoiceId font = FontChoiceId::Standard;
+
+    const ColourScheme& scheme() const { return colourScheme(colours); }
+    const FontChoice& fontFace() const { return fontChoice(font); }
+    bool operator==(const SupportSettings&) const = default;
+};
+
+// The settings' names, as stored and as links and options spell them.
+namespace setting {
+inline constexpr std::string_view kColours = "colors";
+inline constexpr std::string_view kFont = "font";
+} // namespace setting
+
+// Sets `name` to the value named `value`. False, and nothing changed, for a
+// name or a value the program does not know.
+bool applySetting(SupportSettings& settings, std::string_view name, std::string_view value);
+
+// Every setting with the name of its value, in the order above; what a face
+// stores, and a link that gives the same settings reads "name=value&…".
+struct SettingValue {
+    std::string_view name;
+    std::string_view value;
+};
+std::array<SettingValue, 2> settingValues(const SupportSettings& settings);
+
+// The values a setting may take, the default first (for --help and for the
+// message about an unknown value).
+std::string settingChoices(std::string_view name);
+
+} // namespace godo
