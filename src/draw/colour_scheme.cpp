@@ -37,23 +37,23 @@ constexpr Rgb kWhite{255, 255, 255};
 
 const ColourScheme kSchemes[] = {
     {ColourSchemeId::Standard, "standard", u"標準", kQbColors,
-     {128, 128, 0}, kWhite, {64, 64, 0}, {240, 240, 216}, kBlack},
+     {128, 128, 0}, kWhite, std::nullopt, kBlack},
     // Colour-universal design: told apart in every kind of colour vision,
     // by lightness as well as by hue.
     {ColourSchemeId::Cud, "cud", u"色覚サポート（CUD）",
      pens({{0, 0, 0}, {86, 180, 233}, {0, 158, 115}, {230, 159, 0}, {240, 228, 66}, kWhite}),
-     {0, 0, 0}, kWhite, {90, 90, 90}, {200, 200, 200}, {255, 255, 255}},
+     {0, 0, 0}, kWhite, SunkenFrame{{90, 90, 90}, {200, 200, 200}}, {255, 255, 255}},
     {ColourSchemeId::WhiteOnBlack, "white-on-black", u"白黒反転",
      pens({kBlack, {128, 200, 255}, {128, 255, 128}, {255, 128, 128}, {255, 255, 0}, kWhite}),
-     kBlack, kWhite, {128, 128, 128}, {220, 220, 220}, {255, 255, 0}},
+     kBlack, kWhite, SunkenFrame{{128, 128, 128}, {220, 220, 220}}, {255, 255, 0}},
     {ColourSchemeId::YellowOnBlack, "yellow-on-black", u"黄×黒",
      pens({kBlack, {128, 200, 255}, {128, 255, 128}, {255, 128, 128}, kWhite, {255, 255, 0}}),
-     kBlack, {255, 255, 0}, {128, 128, 128}, {220, 220, 220}, kWhite},
+     kBlack, {255, 255, 0}, SunkenFrame{{128, 128, 128}, {220, 220, 220}}, kWhite},
     // Worksheets and class sets: a white sheet, little ink, and pens that
     // stay apart in lightness on a black-and-white printer.
     {ColourSchemeId::Paper, "paper", u"印刷用（白地）",
      pens({kWhite, {0, 90, 200}, {0, 140, 60}, {200, 0, 0}, {230, 160, 0}, kBlack}),
-     kWhite, kBlack, {128, 128, 128}, {200, 200, 200}, kBlack},
+     kWhite, kBlack, SunkenFrame{{128, 128, 128}, {200, 200, 200}}, kBlack},
 };
 
 } // namespace

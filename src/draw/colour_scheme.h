@@ -11,12 +11,18 @@
 #include "draw/palette.h"
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string_view>
 
 namespace godo {
 
 enum class ColourSchemeId : uint8_t { Standard, Cud, WhiteOnBlack, YellowOnBlack, Paper };
+
+struct SunkenFrame {
+    Rgb shadow;
+    Rgb light;
+};
 
 struct ColourScheme {
     ColourSchemeId id;
@@ -30,9 +36,9 @@ struct ColourScheme {
     Rgb window;     // the window's background, behind the controls
     Rgb labelText;  // Label1 and Label3, on the window's background
     // The sunken frame around the picture area: its shaded (top and left)
-    // and lit (bottom and right) edges.
-    Rgb frameShadow;
-    Rgb frameLight;
+    // and lit (bottom and right) edges. The standard scheme has none of its
+    // own: each face draws the system's sunken frame there, as it always has.
+    std::optional<SunkenFrame> frame;
     // The mark the picture area shows while it has the keyboard focus; it
     // stands out from the frame and from the window around it.
     Rgb focus;
