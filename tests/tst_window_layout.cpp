@@ -6,7 +6,9 @@
 
 #include "desktop/gamen.h"
 #include "desktop/lesson_window.h"
+#include "colour_tolerance.h"
 #include "lesson/layout.h"
+#include "lesson/support.h"
 
 #include <QComboBox>
 #include <QFontInfo>
@@ -92,6 +94,8 @@ private slots:
     void labels_whiteOnOlive_data();
     void labels_whiteOnOlive();
     void window_fixedSizeCaptionBackground();
+    void schemes_colourWindowFrameAndFigure_data();
+    void schemes_colourWindowFrameAndFigure();
 
     void list_entriesCodePointForCodePoint();
     void list_fieldShowsHeading();
@@ -350,3 +354,50 @@ void TestWindowLayout::tabOrder()
 
 QTEST_MAIN(TestWindowLayout)
 #include "tst_window_layout.moc"
+
+void TestWindowLayout::schemes_colourWindowFrameAndFigure_data()
+{
+    QTest::addColumn<int>("scheme");
+    for (const ColourScheme& s : colourSchemes())
+        QTest::newRow(std::string(s.name).c_str()) << int(s.id);
+}
+
+// Each scheme, chosen as from the support menu, colours the window, the labels'
+// boxes, the figure's background and its lines, and the picture area's focus
+// ring, at places the layout and the figure's numbers give; choosing the
+// standard scheme again brings back the window it started as.
+void TestWindowLayout::schemes_colourWindowFrameAndFigure()
+{
+    QFETCH(int, scheme);
+    const ColourScheme& cs = colourScheme(ColourSchemeId(scheme));
+    const auto rgb = [](Rgb c) { return qRgb(c.r, c.g, c.b); };
+    LessonWindow& form = d_->form();
+    const QImage before = form.grab().toImage();
+    SupportSettings chosen = form.supportSettings();
+    chosen.colours = cs.id;
+    form.chooseSupport(chosen);
+    d_->control(QStringLiteral("gamen"))->setFocus();
+    QCoreApplication::processEvents();
+
+    const QImage window = form.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const WindowLayout& layout = windowLayout();
+    const TwipsRect label = layout[Control::Label1].rect;
+    const TwipsRect area = layout[Control::gamen].rect;
+    const int inside = twipsToPixels(area.left) + layout.pictureBorder;
+    const int top = twipsToPixels(area.top) + layout.pictureBorder;
+    QCOMPARE(window.pixel(2, 2), rgb(cs.window));
+    QCOMPARE(window.pixel(twipsToPixels(label.left) + 1, twipsToPixels(label.top) + 1), rgb(cs.window));
+    // The focus ring, a pixel out from the frame, halfway down its left side.
+    QCOMPARE(window.pixel(twipsToPixels(area.left) - 2, twipsToPixels(area.top + area.height / 2)), rgb(cs.focus));
+    // The figure: its background above ｌ, and ｌ itself, where nothing else
+    // crosses it (the line is 3 pixels wide about its twips).
+    const FigureState& st = d_->state();
+    QCOMPARE(window.pixel(inside + 20, top + twipsToPixels(st.Yl) / 2), rgb(cs.pen(kBackground)));
+    QVERIFY(withinTolerance(window.pixel(inside + twipsToPixels(8000), top + st.Yl / kTwipsPerPixel),
+                            rgb(cs.pen(kBrightWhite)), 64));
+
+    chosen.colours = ColourSchemeId::Standard;
+    form.chooseSupport(chosen);
+    QCoreApplication::processEvents();
+    QCOMPARE(form.grab().toImage(), before);
+}

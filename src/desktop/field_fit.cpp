@@ -52,10 +52,13 @@ QFont fittingFont(const QFont& base, const QString& text, int room)
 
 namespace {
 
+const QString kFitterName = QStringLiteral("fieldFitter");
+
 class FieldFitter final : public QObject {
 public:
     FieldFitter(QLineEdit& edit, const QFont& base) : QObject(&edit), edit_(edit), base_(base)
     {
+        setObjectName(kFitterName);
         connect(&edit, &QLineEdit::textChanged, this, &FieldFitter::refit);
         edit.installEventFilter(this);
         refit();
@@ -85,6 +88,11 @@ private:
 
 } // namespace
 
-void keepFieldTextWhole(QLineEdit& edit, const QFont& base) { new FieldFitter(edit, base); }
+void keepFieldTextWhole(QLineEdit& edit, const QFont& base)
+{
+    // A new base face replaces the fitter of the old one.
+    delete edit.findChild<QObject*>(kFitterName, Qt::FindDirectChildrenOnly);
+    new FieldFitter(edit, base);
+}
 
 } // namespace godo

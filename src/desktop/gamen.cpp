@@ -33,6 +33,13 @@ const QImage& Gamen::image() const
     return image_;
 }
 
+void Gamen::setFigureFont(const QFont& font)
+{
+    font_ = font;
+    renderedGeneration_ = ~0u;
+    update();
+}
+
 bool Gamen::event(QEvent* e)
 {
     // The window went to another screen, whose scale may differ: the next
@@ -50,6 +57,18 @@ bool Gamen::event(QEvent* e)
         break;
     }
     return QFrame::event(e);
+}
+
+void Gamen::focusInEvent(QFocusEvent* event)
+{
+    QFrame::focusInEvent(event);
+    window()->update();
+}
+
+void Gamen::focusOutEvent(QFocusEvent* event)
+{
+    QFrame::focusOutEvent(event);
+    window()->update();
 }
 
 void Gamen::paintEvent(QPaintEvent* event)

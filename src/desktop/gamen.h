@@ -29,6 +29,8 @@ public:
     // The figure as it stands, rendered at the widget's device pixel ratio.
     const QImage& image() const;
     const QFont& font() const { return font_; }
+    // The face of the figure's texts from now on; shown at once.
+    void setFigureFont(const QFont& font);
     // The inside's size in logical pixels.
     QSize figureSize() const { return inside_; }
     // How many times the figure has been rasterised for the screen.
@@ -39,6 +41,9 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    // The window draws the focus ring around the frame.
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -6,15 +6,23 @@
 #include "desktop/gamen.h"
 #include "desktop/paper_combo_style.h"
 #include "desktop/print_window.h"
+#include "desktop/support_menu.h"
+#include "desktop/support_store.h"
 #include "lesson/layout.h"
 
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QGestureEvent>
+#include <QApplication>
 #include <QCoreApplication>
+#include <QPainterPath>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace godo {
 
@@ -22,13 +30,25 @@ namespace {
 
 QColor toColour(Rgb c) { return QColor(c.r, c.g, c.b); }
 
+// The picture area's focus ring: its width and its distance from the frame,
+// in pixels.
+constexpr int kFocusWidth = 2;
+constexpr int kFocusGap = 1;
+
+// The figure's labels and sentence bring their own size; the face's is the
+// load step's.
+constexpr qreal kFigurePoints = 15;
+
 QRect pixels(const TwipsRect& r)
 {
     const int l = twipsToPixels(r.left), t = twipsToPixels(r.top);
     return QRect(l, t, twipsToPixels(r.left + r.width) - l, twipsToPixels(r.top + r.height) - t);
 }
 
-QFont fontOf(const FontSpec& f) { return japaneseFont(f.points, f.weight >= 700); }
+QFont fontOf(const FontSpec& f, const FontChoice& choice = fontChoice(FontChoiceId::Standard))
+{
+    return japaneseFont(f.points, f.weight >= 700, choice);
+}
 
 QPushButton* button(QWidget* parent, const ControlLayout& c)
 {
@@ -86,7 +106,7 @@ QString toQString(std::u16string_view s)
     return QString::fromUtf16(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-LessonWindow::LessonWindow(QWidget* parent) : QWidget(parent)
+LessonWindow::LessonWindow(const SupportSettings& settings, QWidget* parent) : QWidget(parent), settings_(settings)
 {
     // A screen reader meets the window as a frame named by its caption; to it
     // a plain top-level widget is a filler, which it does not take for a window.
@@ -105,8 +125,27 @@ LessonWindow::LessonWindow(QWidget* parent) : QWidget(parent)
     setAutoFillBackground(true);
 
     createControls();
-    form_ = std::make_unique<Form1>(static_cast<Face&>(*this));
+    form_ = std::make_unique<Form1>(static_cast<Face&>(*this), settings_.scheme());
     connectEvents();
+    if (settings_.colours != ColourSchemeId::Standard)
+        applyColours(settings_.scheme());
+    if (settings_.font != FontChoiceId::Standard)
+        applyFont(settings_.fontFace());
+
+    // The support menu is the window's context menu: the right button, the
+    // Menu key (Qt sends both as a context menu event to the control under
+    // them or with the focus, which passes it on to the window), Shift+F10
+    // and a long press.
+    supportMenu_ = new SupportMenu(settings_, [this](const SupportSettings& s) { chooseSupport(s); }, this);
+    auto* shiftF10 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
+    shiftF10->setContext(Qt::WindowShortcut);
+    connect(shiftF10, &QShortcut::activated, this, [this] {
+        const QWidget* at = focusWidget() ? focusWidget() : this;
+        openSupportMenu(at->mapToGlobal(at->rect().center()));
+    });
+    grabGesture(Qt::TapAndHoldGesture);
+    for (QWidget* c : controls_)
+        c->grabGesture(Qt::TapAndHoldGesture);
 
     // The load step runs before the window is first shown.
     form_->load();
@@ -150,7 +189,7 @@ void LessonWindow::createControls()
         case ControlKind::ComboBox: w = keturon_ = comboBox(parent, c); break;
         case ControlKind::Label: w = label(parent, c); break;
         case ControlKind::PictureArea:
-            w = gamen_ = new Gamen(pixels(c.rect).size(), japaneseFont(15, false), parent);
+            w = gamen_ = new Gamen(pixels(c.rect).size(), japaneseFont(kFigurePoints, false), parent);
             gamen_->setAccessibleName(toQString(c.accessibleName));
             break;
         }
@@ -197,6 +236,93 @@ void LessonWindow::connectEvents()
 }
 
 void LessonWindow::after() { gamen_->update(); }
+
+void LessonWindow::chooseSupport(const SupportSettings& settings)
+{
+    const bool newColours = settings.colours != settings_.colours;
+    const bool newFont = settings.font != settings_.font;
+    settings_ = settings;
+    supportMenu_->reflect(settings_);
+    storeSupportSettings(settings_);
+    if (newColours) {
+        applyColours(settings_.scheme());
+        form_->setColourScheme(settings_.scheme());
+        after();
+    }
+    if (newFont)
+        applyFont(settings_.fontFace());
+}
+
+void LessonWindow::applyFont(const FontChoice& choice)
+{
+    for (const ControlLayout& c : windowLayout().controls)
+        if (c.font.points > 0)
+            control(c.id)->setFont(fontOf(c.font, choice));
+    keepFieldTextWhole(*keturon_->lineEdit(), keturon_->font());
+    gamen_->setFigureFont(japaneseFont(kFigurePoints, false, choice));
+}
+
+void LessonWindow::applyColours(const ColourScheme& scheme)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, toColour(scheme.window));
+    setPalette(pal);
+    for (const ControlLayout& c : windowLayout().controls) {
+        if (c.kind != ControlKind::Label)
+            continue;
+        QWidget* l = control(c.id);
+        QPalette lp = l->palette();
+        lp.setColor(QPalette::Window, toColour(scheme.window));
+        lp.setColor(QPalette::WindowText, toColour(scheme.labelText));
+        l->setPalette(lp);
+    }
+    // The sunken frame: its own colours where the scheme has them, else the
+    // system's, as the window first had it.
+    QPalette fp = gamen_->palette();
+    const QPalette system = QApplication::palette(gamen_);
+    fp.setColor(QPalette::Dark, scheme.frame ? toColour(scheme.frame->shadow) : system.color(QPalette::Dark));
+    fp.setColor(QPalette::Light, scheme.frame ? toColour(scheme.frame->light) : system.color(QPalette::Light));
+    gamen_->setPalette(fp);
+    update();
+}
+
+void LessonWindow::openSupportMenu(QPoint globalPos) { supportMenu_->popup(globalPos); }
+
+void LessonWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    openSupportMenu(event->globalPos());
+    event->accept();
+}
+
+bool LessonWindow::event(QEvent* e)
+{
+    if (e->type() == QEvent::Gesture) {
+        auto* g = static_cast<QGestureEvent*>(e);
+        if (auto* hold = static_cast<QTapAndHoldGesture*>(g->gesture(Qt::TapAndHoldGesture))) {
+            if (hold->state() == Qt::GestureFinished)
+                openSupportMenu(hold->position().toPoint());
+            g->accept(hold);
+            return true;
+        }
+    }
+    return QWidget::event(e);
+}
+
+void LessonWindow::paintEvent(QPaintEvent*)
+{
+    // While the picture area has the keyboard focus, a ring around its frame
+    // shows it, a pixel away from it, in the window's margin: neither the
+    // layout nor the figure changes.
+    if (!gamen_->hasFocus())
+        return;
+    const QRect frame = gamen_->geometry().translated(gamen_->parentWidget()->mapTo(this, QPoint()));
+    QPainter p(this);
+    QPainterPath ring;
+    ring.addRect(frame.adjusted(-kFocusGap - kFocusWidth, -kFocusGap - kFocusWidth, kFocusGap + kFocusWidth,
+                                kFocusGap + kFocusWidth));
+    ring.addRect(frame.adjusted(-kFocusGap, -kFocusGap, kFocusGap, kFocusGap));
+    p.fillPath(ring, toColour(settings_.scheme().focus));
+}
 
 bool LessonWindow::eventFilter(QObject* watched, QEvent* event)
 {

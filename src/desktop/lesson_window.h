@@ -7,6 +7,7 @@
 #include "lesson/controls.h"
 #include "lesson/face.h"
 #include "lesson/form1.h"
+#include "lesson/support.h"
 
 #include <QWidget>
 
@@ -19,22 +20,34 @@ class QPushButton;
 namespace godo {
 
 class Gamen;
+class SupportMenu;
 
 class LessonWindow final : public QWidget, private Face {
     Q_OBJECT
 public:
-    explicit LessonWindow(QWidget* parent = nullptr);
+    // Shown with the support settings given: the lesson's own colours and
+    // face unless chosen otherwise.
+    explicit LessonWindow(const SupportSettings& settings = {}, QWidget* parent = nullptr);
     ~LessonWindow() override;
 
     const FigureState& state() const { return form_->state(); }
     FigureState& stateForTesting() { return form_->stateForTesting(); }
     const Gamen& picture() const { return *gamen_; }
     QWidget* control(Control c) const { return controls_[static_cast<int>(c)]; }
+    const SupportSettings& supportSettings() const { return settings_; }
+    // What the pupil chose in the support menu: applied at once and kept.
+    void chooseSupport(const SupportSettings& settings);
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    void applyColours(const ColourScheme& scheme);
+    void applyFont(const FontChoice& choice);
+    void openSupportMenu(QPoint globalPos);
     void createControls();
     void connectEvents();
     // After every event the figure may have changed.
@@ -55,6 +68,8 @@ private:
     QComboBox* keturon_ = nullptr;
     Gamen* gamen_ = nullptr;
     std::unique_ptr<Form1> form_;
+    SupportSettings settings_;
+    SupportMenu* supportMenu_ = nullptr;
 };
 
 QString toQString(std::u16string_view s);

@@ -45,7 +45,7 @@ std::u16string ascii(const char* s)
 
 } // namespace
 
-Form1::Form1(Face& face) : face_(face), figure_(face.gamen(), state_)
+Form1::Form1(Face& face, const ColourScheme& scheme) : face_(face), figure_(face.gamen(), state_, scheme)
 {
     enabled_.fill(true);
 }

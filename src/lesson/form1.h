@@ -17,7 +17,8 @@ namespace godo {
 
 class Form1 {
 public:
-    explicit Form1(Face& face);
+    // Draws in `scheme` until told otherwise.
+    explicit Form1(Face& face, const ColourScheme& scheme = godo::colourScheme(ColourSchemeId::Standard));
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 

@@ -12,12 +12,33 @@ namespace cli {
 inline constexpr std::string_view kNoDisplay =
     "godojoken: 画面（ディスプレイ）に接続できないため起動できません。 / "
     "cannot start: no display to connect to (set DISPLAY, or run it under xvfb-run).\n";
-inline constexpr std::string_view kUsage =
-    "Usage: godojoken [--projector]\n"
-    "  --projector  open the window as large as the screen allows (for a projector)\n"
-    "  --help       show this help\n"
-    "  --version    show the version\n";
-inline constexpr const char* kUnknownArgument = "godojoken: unknown argument '%s' (usage: godojoken [--projector])\n";
+// %s: the display, as DISPLAY names it.
+inline constexpr const char* kDisplayUnreachable =
+    "godojoken: 画面（ディスプレイ）%s に接続できないため起動できません。 / "
+    "cannot start: cannot connect to the display %s.\n";
+// %s: the platform, as QT_QPA_PLATFORM names it.
+inline constexpr const char* kPlatformFailed =
+    "godojoken: 表示の仕組み %s を始められないため起動できません。 / "
+    "cannot start: the display platform %s could not be started.\n";
+// %s: the value of QT_SCALE_FACTOR.
+inline constexpr const char* kBadScaleFactor =
+    "godojoken: QT_SCALE_FACTOR の値 '%s' は使えません（0 より大きい数にしてください）。 / "
+    "cannot start: QT_SCALE_FACTOR '%s' is not a usable scale (give a number above 0).\n";
+inline constexpr std::string_view kSynopsis = "godojoken [--projector] [--colors=NAME] [--font=NAME]";
+// %s: the synopsis, then the values of --colors and of --font.
+inline constexpr const char* kUsage =
+    "Usage: %s\n"
+    "  --projector    open the window as large as the screen allows (for a projector)\n"
+    "  --colors=NAME  the colour scheme: %s\n"
+    "  --font=NAME    the face of the texts: %s (ud: BIZ UDPGothic)\n"
+    "  -h, --help     show this help\n"
+    "  --version      show the version\n"
+    "The support menu (the right mouse button, the Menu key or Shift+F10 in the\n"
+    "window) changes the same settings; the choice is kept for the next start.\n";
+// %s: what was given, then the synopsis.
+inline constexpr const char* kUnknownArgument = "godojoken: unknown argument '%s' (usage: %s)\n";
+// %s: the value, the option, the values it takes.
+inline constexpr const char* kUnknownValue = "godojoken: unknown value '%s' for --%s (one of %s)\n";
 inline constexpr const char* kCannotRunAgain = "godojoken: cannot run itself again (%s); opening at scale 1\n";
 } // namespace cli
 

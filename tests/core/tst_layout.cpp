@@ -5,6 +5,7 @@
 // layout; this is where the layout is checked against the table.
 
 #include "lesson/layout.h"
+#include "lesson/terminal_text.h"
 #include "lesson/utf.h"
 
 #include <gtest/gtest.h>
@@ -102,4 +103,32 @@ TEST(Layout, labels_nameWhatStandsBelowThem)
     }
     EXPECT_EQ(namings, "Label3: hidari migi [kaiten] Label1: keturon [] ");
     EXPECT_EQ(utf8(w[Control::gamen].accessibleName), "図形");
+}
+
+// What the program echoes of an argument it refuses: harmless on a terminal
+// and short, whatever it was given.
+TEST(TerminalText, argumentsAreShownSafely)
+{
+    const struct {
+        std::string_view raw, shown;
+    } rows[] = {
+        {"--projecter", "--projecter"},
+        {"直線ｎ", "直線ｎ"},
+        {"\x1b[31mX", "\\e[31mX"},
+        {"a\nb\tc\x7f", "a\\nb\\tc\\x7F"},
+        {"\xc2\x9b" "2J", "\\x9B2J"},               // C1 control introducer
+        {"\xe2\x80\xae" "txt", "\\u{202E}txt"},     // right-to-left override
+        {"\xff\xc0\x80" "ok", "\\xFF\\xC0\\x80ok"}, // not UTF-8, overlong
+        {"\xed\xa0\x80", "\\xED\\xA0\\x80"},        // a surrogate
+        {"\xe7\x9b", "\\xE7\\x9B"},                 // cut short
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(shownOnTerminal(r.raw), r.shown) << r.raw;
+
+    const std::string longArgument(120 * 1024, 'x');
+    EXPECT_EQ(shownOnTerminal(longArgument), std::string(kShownCharacters, 'x') + "…");
+    const std::string escapes(100, '\x1b');
+    const std::string cut = shownOnTerminal(escapes);
+    EXPECT_EQ(cut.substr(cut.size() - 3), "…");
+    EXPECT_LE(cut.size() - 3, kShownCharacters);
 }

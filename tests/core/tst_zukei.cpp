@@ -354,3 +354,46 @@ TEST(Zukei, overflow)
         EXPECT_EQ(p.s.Px, r.Px);
     }
 }
+
+// In every scheme the figure is the standard one but for its colours, each
+// taken from the scheme's pen of the same index; and its erase pass paints
+// everything in the scheme's background but the label ｎ.
+TEST(Zukei, schemes_changeOnlyColours)
+{
+    const ColourScheme& standard = colourScheme(ColourSchemeId::Standard);
+    const auto penOf = [&](Rgb c) {
+        for (int16_t i = 0; i < 16; ++i)
+            if (standard.pen(i) == c)
+                return i;
+        ADD_FAILURE() << "not a standard colour";
+        return int16_t(0);
+    };
+    for (const ColourScheme& scheme : colourSchemes()) {
+        SCOPED_TRACE(std::string(scheme.name));
+        for (const int16_t angle : {35, 145}) {
+            for (const int16_t pen : {kBrightWhite, kBackground}) {
+                FigureState a, b;
+                a.reset(), b.reset();
+                a.kakudo = b.kakudo = angle;
+                test::everyOverlayOn(a, 3);
+                test::everyOverlayOn(b, 3);
+                DisplayList ours, theirs;
+                applyLoadSettings(ours, scheme);
+                applyLoadSettings(theirs);
+                Figure(ours, a, scheme).zukei(pen);
+                Figure(theirs, b).zukei(pen);
+                ASSERT_EQ(ours.ops().size(), theirs.ops().size());
+                for (std::size_t i = 0; i < ours.ops().size(); ++i) {
+                    DrawOp expected = theirs.ops()[i];
+                    expected.colour = scheme.pen(penOf(expected.colour));
+                    expected.fillColour = scheme.pen(penOf(expected.fillColour));
+                    EXPECT_EQ(ours.ops()[i], expected) << "operation " << i;
+                    const DrawOp& op = ours.ops()[i];
+                    if (pen == kBackground && op.draws() && op.text != u"ｎ") {
+                        EXPECT_EQ(op.colour, scheme.pen(kBackground)) << "operation " << i;
+                    }
+                }
+            }
+        }
+    }
+}

@@ -7,6 +7,9 @@
 #include "lesson_app.h"
 #include "x_server.h"
 
+#include "lesson/support.h"
+
+#include <QDir>
 #include <QProcess>
 #include <QTest>
 
@@ -41,9 +44,15 @@ struct Run {
     QByteArray out, err;
 };
 
-Run runWith(const QStringList& arguments)
+Run runWith(const QStringList& arguments, const QStringList& environment = {})
 {
     QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString& e : environment)
+        env.insert(e.section(QLatin1Char('='), 0, 0), e.section(QLatin1Char('='), 1));
+    // The settings a run may store stay in a home of the test's own.
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), QDir::tempPath() + QStringLiteral("/godojoken-args-config"));
+    p.setProcessEnvironment(env);
     p.start(kProgram, arguments);
     if (!p.waitForFinished(10000))
         throw std::runtime_error("the program did not end");
@@ -60,6 +69,7 @@ private slots:
     void windowFitsTheScreen();
     void arguments_data();
     void arguments();
+    void help_namesEveryOptionAndValue();
 };
 
 void TestProjector::windowFitsTheScreen_data()
@@ -108,37 +118,63 @@ void TestProjector::windowFitsTheScreen()
 void TestProjector::arguments_data()
 {
     QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("environment");
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QByteArray>("out");
     QTest::addColumn<QByteArray>("err");
-    QTest::newRow("unknown option") << QStringList{"--projecter"} << 2 << QByteArray()
-        << QByteArray("godojoken: unknown argument '--projecter' (usage: godojoken [--projector])\n");
-    QTest::newRow("a file name") << QStringList{"lesson.txt"} << 2 << QByteArray()
-        << QByteArray("godojoken: unknown argument 'lesson.txt' (usage: godojoken [--projector])\n");
-    QTest::newRow("Qt's own option") << QStringList{"-platform", "offscreen"} << 2 << QByteArray()
-        << QByteArray("godojoken: unknown argument '-platform' (usage: godojoken [--projector])\n");
-    QTest::newRow("version") << QStringList{"--version"} << 0 << QByteArray("godojoken 1.0.0\n") << QByteArray();
-    QTest::newRow("help") << QStringList{"--help"} << 0
-        << QByteArray("Usage: godojoken [--projector]\n"
-                      "  --projector  open the window as large as the screen allows (for a projector)\n"
-                      "  --help       show this help\n"
-                      "  --version    show the version\n")
+    const QByteArray usage = "(usage: godojoken [--projector] [--colors=NAME] [--font=NAME])\n";
+    QTest::newRow("unknown option") << QStringList{"--projecter"} << QStringList() << 2 << QByteArray()
+        << "godojoken: unknown argument '--projecter' " + usage;
+    QTest::newRow("a file name") << QStringList{"lesson.txt"} << QStringList() << 2 << QByteArray()
+        << "godojoken: unknown argument 'lesson.txt' " + usage;
+    QTest::newRow("Qt's own option") << QStringList{"-platform", "offscreen"} << QStringList() << 2 << QByteArray()
+        << "godojoken: unknown argument '-platform' " + usage;
+    QTest::newRow("an escape sequence, shown escaped") << QStringList{"\x1b[31mX\nY"} << QStringList() << 2
+        << QByteArray() << "godojoken: unknown argument '\\e[31mX\\nY' " + usage;
+    QTest::newRow("an unknown scheme") << QStringList{"--colors=pink"} << QStringList() << 2 << QByteArray()
+        << QByteArray("godojoken: unknown value 'pink' for --colors "
+                      "(one of standard|cud|white-on-black|yellow-on-black|paper)\n");
+    QTest::newRow("a display that is not there") << QStringList() << QStringList{"DISPLAY=:89"} << 1
+        << QByteArray()
+        << QByteArray("godojoken: 画面（ディスプレイ）:89 に接続できないため起動できません。 / "
+                      "cannot start: cannot connect to the display :89.\n");
+    QTest::newRow("a scale factor of 0") << QStringList() << QStringList{"QT_SCALE_FACTOR=0"} << 2
+        << QByteArray()
+        << QByteArray("godojoken: QT_SCALE_FACTOR の値 '0' は使えません（0 より大きい数にしてください）。 / "
+                      "cannot start: QT_SCALE_FACTOR '0' is not a usable scale (give a number above 0).\n");
+    QTest::newRow("version") << QStringList{"--version"} << QStringList() << 0 << QByteArray("godojoken 1.0.0\n")
         << QByteArray();
 }
 
 void TestProjector::arguments()
 {
     QFETCH(QStringList, arguments);
+    QFETCH(QStringList, environment);
     QFETCH(int, exitCode);
     QFETCH(QByteArray, out);
     QFETCH(QByteArray, err);
     try {
-        const Run r = runWith(arguments);
+        const Run r = runWith(arguments, environment);
         QCOMPARE(r.exitCode, exitCode);
         QCOMPARE(r.out, out);
         QCOMPARE(r.err, err);
     } catch (const std::exception& e) {
         QFAIL(e.what());
+    }
+}
+
+void TestProjector::help_namesEveryOptionAndValue()
+{
+    for (const char* option : {"--help", "-h"}) {
+        const Run r = runWith({QString::fromLatin1(option)});
+        QCOMPARE(r.exitCode, 0);
+        QVERIFY(r.err.isEmpty());
+        for (const char* listed : {"-h, --help", "--projector", "--version", "--colors=NAME", "--font=NAME"})
+            QVERIFY2(r.out.contains(listed), listed);
+        for (const godo::ColourScheme& s : godo::colourSchemes())
+            QVERIFY(r.out.contains(QByteArray(s.name.data(), qsizetype(s.name.size()))));
+        for (const godo::FontChoice& f : godo::fontChoices())
+            QVERIFY(r.out.contains(QByteArray(f.name.data(), qsizetype(f.name.size()))));
     }
 }
 

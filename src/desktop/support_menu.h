@@ -1,0 +1,31 @@
+#pragma once
+// The support menu 「サポート」: the window's context menu, opened by the
+// right mouse button, a long press, the Menu key or Shift+F10. It offers the
+// core's colour schemes and font choices as groups of exclusive entries and
+// reports the pupil's choice; the window applies it.
+
+#include "lesson/support.h"
+
+#include <QMenu>
+
+#include <functional>
+
+namespace godo {
+
+class SupportMenu final : public QMenu {
+    Q_OBJECT
+public:
+    SupportMenu(const SupportSettings& settings, std::function<void(const SupportSettings&)> chosen,
+                QWidget* parent);
+
+    // Checks the entries of `settings`, without reporting a choice.
+    void reflect(const SupportSettings& settings);
+
+private:
+    SupportSettings settings_;
+    std::function<void(const SupportSettings&)> chosen_;
+    QList<QAction*> schemeEntries_;
+    QList<QAction*> fontEntries_;
+};
+
+} // namespace godo
