@@ -34,26 +34,42 @@ constexpr std::array<Rgb, 16> pens(FigurePens p)
 
 constexpr Rgb kBlack{0, 0, 0};
 constexpr Rgb kWhite{255, 255, 255};
+constexpr Rgb kYellow{255, 255, 0};
+// The frame of the picture area on a black window: both edges at least 3 : 1
+// against it, the shaded one the darker.
+constexpr SunkenFrame kFrameOnBlack{{100, 100, 100}, {160, 160, 160}};
+// On black, for low vision: every pen at least 7 : 1 against the black and
+// far apart from the others in hue or lightness.
+constexpr Rgb kSkyOnBlack{35, 180, 255};
+constexpr Rgb kGreenOnBlack{20, 225, 130};
+constexpr Rgb kPinkOnBlack{255, 128, 128};
 
 const ColourScheme kSchemes[] = {
     {ColourSchemeId::Standard, "standard", u"標準", kQbColors,
      {128, 128, 0}, kWhite, std::nullopt, kBlack},
-    // Colour-universal design: told apart in every kind of colour vision,
-    // by lightness as well as by hue.
+    // Colour-universal design: the recommended accents of the CUD set, moved
+    // only as far as needed to keep every two of them apart in every kind of
+    // colour vision, by lightness where hue fails (red and green for protans
+    // and deutans, yellow and white for tritans). On black so that each
+    // keeps at least 3 : 1 and the white text more than 4.5 : 1; the yellow
+    // focus mark is far from the grey frame in every kind of vision too.
     {ColourSchemeId::Cud, "cud", u"色覚サポート（CUD）",
-     pens({{0, 0, 0}, {86, 180, 233}, {0, 158, 115}, {230, 159, 0}, {240, 228, 66}, kWhite}),
-     {0, 0, 0}, kWhite, SunkenFrame{{90, 90, 90}, {200, 200, 200}}, {255, 255, 255}},
+     pens({kBlack, {70, 75, 240}, {15, 170, 140}, {210, 60, 0}, {255, 185, 40}, kWhite}),
+     kBlack, kWhite, kFrameOnBlack, {255, 241, 0}},
     {ColourSchemeId::WhiteOnBlack, "white-on-black", u"白黒反転",
-     pens({kBlack, {128, 200, 255}, {128, 255, 128}, {255, 128, 128}, {255, 255, 0}, kWhite}),
-     kBlack, kWhite, SunkenFrame{{128, 128, 128}, {220, 220, 220}}, {255, 255, 0}},
+     pens({kBlack, kSkyOnBlack, kGreenOnBlack, kPinkOnBlack, kYellow, kWhite}),
+     kBlack, kWhite, kFrameOnBlack, kYellow},
+    // The same pens with yellow and white changing places: the text yellow.
     {ColourSchemeId::YellowOnBlack, "yellow-on-black", u"黄×黒",
-     pens({kBlack, {128, 200, 255}, {128, 255, 128}, {255, 128, 128}, kWhite, {255, 255, 0}}),
-     kBlack, {255, 255, 0}, SunkenFrame{{128, 128, 128}, {220, 220, 220}}, kWhite},
-    // Worksheets and class sets: a white sheet, little ink, and pens that
-    // stay apart in lightness on a black-and-white printer.
+     pens({kBlack, kSkyOnBlack, kGreenOnBlack, kPinkOnBlack, kWhite, kYellow}),
+     kBlack, kYellow, kFrameOnBlack, kWhite},
+    // Worksheets and class sets: a white sheet and ink only where the figure
+    // draws. On a black-and-white printer the pens become greys about 18 L*
+    // apart (navy 19, red 36, green 54, orange 72, between black and the
+    // white sheet), so each stays told apart from the others.
     {ColourSchemeId::Paper, "paper", u"印刷用（白地）",
-     pens({kWhite, {0, 90, 200}, {0, 140, 60}, {200, 0, 0}, {230, 160, 0}, kBlack}),
-     kWhite, kBlack, SunkenFrame{{128, 128, 128}, {200, 200, 200}}, kBlack},
+     pens({kWhite, {0, 40, 110}, {20, 150, 55}, {175, 0, 0}, {240, 160, 0}, kBlack}),
+     kWhite, kBlack, SunkenFrame{{90, 90, 90}, {140, 140, 140}}, {0, 90, 255}},
 };
 
 } // namespace
