@@ -10,7 +10,9 @@
 #include "lesson/layout.h"
 #include "lesson/support.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QMenu>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
@@ -96,6 +98,8 @@ private slots:
     void window_fixedSizeCaptionBackground();
     void schemes_colourWindowFrameAndFigure_data();
     void schemes_colourWindowFrameAndFigure();
+    void supportMenu_opensFromTheKeyboard_data();
+    void supportMenu_opensFromTheKeyboard();
 
     void list_entriesCodePointForCodePoint();
     void list_fieldShowsHeading();
@@ -400,4 +404,36 @@ void TestWindowLayout::schemes_colourWindowFrameAndFigure()
     form.chooseSupport(chosen);
     QCoreApplication::processEvents();
     QCOMPARE(form.grab().toImage(), before);
+}
+
+void TestWindowLayout::supportMenu_opensFromTheKeyboard_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::newRow("Menu") << int(Qt::Key_Menu) << int(Qt::NoModifier);
+    QTest::newRow("Shift+F10") << int(Qt::Key_F10) << int(Qt::ShiftModifier);
+}
+
+// From the picture area, where the focus starts, the support menu opens with
+// the schemes and the faces, the current ones checked.
+void TestWindowLayout::supportMenu_opensFromTheKeyboard()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    d_->control(QStringLiteral("gamen"))->setFocus();
+    QVERIFY(d_->keyOnFocus(key, Qt::KeyboardModifiers(modifiers)));
+    QTRY_VERIFY(QApplication::activePopupWidget());
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu);
+    QStringList checked;
+    int entries = 0;
+    for (const QAction* a : menu->actions()) {
+        entries += a->isCheckable();
+        if (a->isChecked())
+            checked << a->text();
+    }
+    QCOMPARE(entries, int(colourSchemes().size() + fontChoices().size()));
+    QCOMPARE(checked, QStringList({QString::fromStdU16String(std::u16string(colourSchemes()[0].caption)),
+                                   QString::fromStdU16String(std::u16string(fontChoices()[0].caption))}));
+    menu->close();
 }

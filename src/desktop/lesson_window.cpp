@@ -132,17 +132,19 @@ LessonWindow::LessonWindow(const SupportSettings& settings, QWidget* parent) : Q
     if (settings_.font != FontChoiceId::Standard)
         applyFont(settings_.fontFace());
 
-    // The support menu is the window's context menu: the right button, the
-    // Menu key (Qt sends both as a context menu event to the control under
-    // them or with the focus, which passes it on to the window), Shift+F10
-    // and a long press.
+    // The support menu is the window's context menu: the right button (Qt
+    // sends a context menu event to the control under it, which passes it
+    // on to the window), a long press, and from the keyboard the Menu key and
+    // Shift+F10, wherever the focus is.
     supportMenu_ = new SupportMenu(settings_, [this](const SupportSettings& s) { chooseSupport(s); }, this);
-    auto* shiftF10 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this);
-    shiftF10->setContext(Qt::WindowShortcut);
-    connect(shiftF10, &QShortcut::activated, this, [this] {
-        const QWidget* at = focusWidget() ? focusWidget() : this;
-        openSupportMenu(at->mapToGlobal(at->rect().center()));
-    });
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
+        auto* shortcut = new QShortcut(key, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this] {
+            const QWidget* at = focusWidget() ? focusWidget() : this;
+            openSupportMenu(at->mapToGlobal(at->rect().center()));
+        });
+    }
     grabGesture(Qt::TapAndHoldGesture);
     for (QWidget* c : controls_)
         c->grabGesture(Qt::TapAndHoldGesture);
