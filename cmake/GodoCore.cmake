@@ -38,6 +38,7 @@ godo_core_library(godo_lesson DEPENDS godo_draw SOURCES
   ${_godo_src}/lesson/layout.cpp
   ${_godo_src}/lesson/figure_description.cpp
   ${_godo_src}/lesson/form1.cpp
+  ${_godo_src}/lesson/readings.cpp
   ${_godo_src}/lesson/support.cpp
   ${_godo_src}/lesson/terminal_text.cpp
   ${_godo_src}/lesson/utf.cpp)

@@ -14,15 +14,16 @@ std::u16string number(int v)
     return out;
 }
 
-std::u16string_view shown(int16_t on) { return on == 1 ? u"表示" : u"なし"; }
+std::u16string_view shown(int16_t on) { return on == 1 ? texts::description::kShown : texts::description::kNone; }
 
 } // namespace
 
-std::u16string describeFigure(const FigureState& s)
+std::vector<std::u16string> figureDescriptionPieces(const FigureState& s)
 {
+    namespace d = texts::description;
     // Ｐ, Ｑ and the marks that need them are drawn only while ｎ crosses ｌ and ｍ.
     const bool crossing = nCrossesLAndM(s);
-    std::u16string_view conclusion = u"なし";
+    std::u16string_view conclusion = d::kNone;
     if (crossing) {
         switch (s.nKeturon) {
         case 1: conclusion = texts::kConclusionApBq; break;
@@ -31,19 +32,18 @@ std::u16string describeFigure(const FigureState& s)
         default: break;
         }
     }
-    std::u16string d = u"平行な直線ｌとｍ、線分ＡＢとその中点Ｍ、Ｍを通る直線ｎ（" + number(s.kakudo) + u"度）。";
-    d += crossing ? u"直線ｎとｌの交点Ｐ、ｍとの交点Ｑ。" : u"直線ｎはｌとｍに平行で、交点Ｐ、Ｑはない。";
-    d += u"仮定の印：";
-    d += shown(s.fKatei);
-    d += u"。結論：";
-    d += conclusion;
-    d += u"。注目する三角形：";
-    d += shown(crossing ? s.fSankaku : 0);
-    d += u"。等しい角の印：";
-    d += shown(crossing ? s.fHenkaku : 0);
-    d += u"。合同条件：";
-    d += shown(s.fGodo);
-    d += u"。";
+    const auto p = [](std::u16string_view v) { return std::u16string(v); };
+    return {p(d::kFigure), number(s.kakudo), p(d::kDegrees), p(crossing ? d::kCrossing : d::kParallel),
+            p(d::kHypothesis), p(shown(s.fKatei)), p(d::kConclusion), p(conclusion),
+            p(d::kTriangles), p(shown(crossing ? s.fSankaku : 0)), p(d::kAngles),
+            p(shown(crossing ? s.fHenkaku : 0)), p(d::kCondition), p(shown(s.fGodo)), p(d::kEnd)};
+}
+
+std::u16string describeFigure(const FigureState& s)
+{
+    std::u16string d;
+    for (const std::u16string& piece : figureDescriptionPieces(s))
+        d += piece;
     return d;
 }
 

@@ -84,6 +84,23 @@ inline constexpr std::u16string_view kFontStandard = u"標準";
 inline constexpr std::u16string_view kFontUd = u"UDフォント（読みやすい形）";
 } // namespace support
 
+// What a screen reader, and read-aloud, say the figure shows: the pieces of
+// the description, in the order they are put together.
+namespace description {
+inline constexpr std::u16string_view kFigure = u"平行な直線ｌとｍ、線分ＡＢとその中点Ｍ、Ｍを通る直線ｎ（";
+inline constexpr std::u16string_view kDegrees = u"度）。";
+inline constexpr std::u16string_view kCrossing = u"直線ｎとｌの交点Ｐ、ｍとの交点Ｑ。";
+inline constexpr std::u16string_view kParallel = u"直線ｎはｌとｍに平行で、交点Ｐ、Ｑはない。";
+inline constexpr std::u16string_view kHypothesis = u"仮定の印：";
+inline constexpr std::u16string_view kConclusion = u"。結論：";
+inline constexpr std::u16string_view kTriangles = u"。注目する三角形：";
+inline constexpr std::u16string_view kAngles = u"。等しい角の印：";
+inline constexpr std::u16string_view kCondition = u"。合同条件：";
+inline constexpr std::u16string_view kEnd = u"。";
+inline constexpr std::u16string_view kShown = u"表示";
+inline constexpr std::u16string_view kNone = u"なし";
+} // namespace description
+
 // The messages of the error boundary.
 inline constexpr std::u16string_view kOverflow =
     u"計算の途中で桁あふれ（オーバーフロー）が起きたため、この操作は途中で止まりました。";

@@ -4,11 +4,19 @@
 // names what. The faces' suites check their widgets against the core's
 // layout; this is where the layout is checked against the table.
 
+#include "draw/figure.h"
 #include "lesson/layout.h"
+#include "lesson/readings.h"
 #include "lesson/terminal_text.h"
 #include "lesson/utf.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
 
 #include <string>
 #include <string_view>
@@ -131,4 +139,55 @@ TEST(TerminalText, argumentsAreShownSafely)
     const std::string cut = shownOnTerminal(escapes);
     EXPECT_EQ(cut.substr(cut.size() - 3), "…");
     EXPECT_LE(cut.size() - 3, kShownCharacters);
+}
+
+// Every text of the core that holds a kanji has its reading: ruby and
+// read-aloud take them from the one table, so a text added without one must
+// fail here. The texts are found in the core's sources themselves, adjacent
+// literals joined, the table's own annotations left out.
+TEST(Readings, everyKanjiOfEveryTextHasItsReading)
+{
+    std::set<std::u16string> found;
+    const std::regex literal(R"re((?:^|[^\w"])u"((?:[^"\\]|\\.)*)"(?:\s*u"((?:[^"\\]|\\.)*)")*)re");
+    const std::regex comment(R"re((^|\n)\s*//[^\n]*)re");
+    const std::regex piece(R"re(u"((?:[^"\\]|\\.)*)")re");
+    for (const auto& file : std::filesystem::recursive_directory_iterator(GODO_CORE_SOURCES)) {
+        if (!file.is_regular_file() || file.path().filename() == "readings.cpp")
+            continue;
+        std::ifstream in(file.path());
+        const std::string source =
+            std::regex_replace(std::string((std::istreambuf_iterator<char>(in)), {}), comment, "$1");
+        for (auto m = std::sregex_iterator(source.begin(), source.end(), literal); m != std::sregex_iterator(); ++m) {
+            std::string joined;
+            const std::string whole = m->str();
+            for (auto p = std::sregex_iterator(whole.begin(), whole.end(), piece); p != std::sregex_iterator(); ++p)
+                joined += (*p)[1].str();
+            const std::u16string text = toUtf16(joined);
+            if (std::any_of(text.begin(), text.end(), [](char16_t c) { return isKanji(c); }))
+                found.insert(text);
+        }
+    }
+    ASSERT_GT(found.size(), std::size_t(40));
+    const std::vector<std::u16string> table = textsWithReadings();
+    for (const std::u16string& text : found) {
+        // \u3000 in a literal is the source's spelling of the ideographic space.
+        std::u16string t = text;
+        for (std::size_t at; (at = t.find(u"\\u3000")) != std::u16string::npos;)
+            t.replace(at, 6, u"\u3000");
+        EXPECT_NE(std::find(table.begin(), table.end(), t), table.end()) << "no reading: " << toUtf8(t);
+    }
+    for (const std::u16string& text : table) {
+        std::u16string bases;
+        for (const ReadingRun& r : readingRuns(text)) {
+            bases += r.base;
+            const bool kanji = std::any_of(r.base.begin(), r.base.end(), [](char16_t c) { return isKanji(c); });
+            EXPECT_TRUE(!kanji || (r.ruby && !r.reading.empty())) << toUtf8(r.base) << " in " << toUtf8(text);
+            if (r.ruby) {
+                EXPECT_TRUE(std::none_of(r.reading.begin(), r.reading.end(), [](char16_t c) { return isKanji(c); }))
+                    << toUtf8(r.reading);
+            }
+        }
+        EXPECT_EQ(toUtf8(bases), toUtf8(text));
+    }
+    EXPECT_EQ(toUtf8(spokenText(kGodoSentence)), "いっぺんとそのりょうたんのかくがそれぞれひとしい｡ ");
 }

@@ -1,0 +1,36 @@
+#pragma once
+// How the lesson's texts are read: each text that holds kanji, as runs of
+// base text and its reading, checked by hand for this lesson and this
+// subject. Ruby shows a run's reading above it; read-aloud says the reading
+// instead of the base, so that neither guesses at 1辺 (いっぺん) or 両端
+// (りょうたん). Some runs without kanji are read for the voice alone:
+// ＡＰ＝ＢＱ is "エーピー イコール ビーキュー", with no ruby above it.
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace godo {
+
+struct ReadingRun {
+    std::u16string_view base;
+    std::u16string_view reading; // what read-aloud says for the base
+    bool ruby;                   // the reading is shown above the base
+};
+
+// The runs of `text`; a text the table does not hold is one run, read as
+// written.
+std::vector<ReadingRun> readingRuns(std::u16string_view text);
+
+// What read-aloud says for `text`: kana, every run's reading in place of its
+// base.
+std::u16string spokenText(std::u16string_view text);
+
+// Every text the table holds, for the check that none lacks a reading.
+std::vector<std::u16string> textsWithReadings();
+
+// Whether `c` is a kanji, which needs a reading wherever it is shown.
+bool isKanji(char32_t c);
+
+} // namespace godo
