@@ -8,7 +8,10 @@
 #include "desktop/lesson_window.h"
 #include "colour_tolerance.h"
 #include "lesson/layout.h"
+#include "lesson/readings.h"
 #include "lesson/support.h"
+#include "lesson/texts.h"
+#include "desktop/read_aloud.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -100,6 +103,7 @@ private slots:
     void schemes_colourWindowFrameAndFigure();
     void supportMenu_opensFromTheKeyboard_data();
     void supportMenu_opensFromTheKeyboard();
+    void speech_aPressReadsItsCaptionThenTheFigure();
 
     void list_entriesCodePointForCodePoint();
     void list_fieldShowsHeading();
@@ -432,8 +436,38 @@ void TestWindowLayout::supportMenu_opensFromTheKeyboard()
         if (a->isChecked())
             checked << a->text();
     }
-    QCOMPARE(entries, int(colourSchemes().size() + fontChoices().size()));
-    QCOMPARE(checked, QStringList({QString::fromStdU16String(std::u16string(colourSchemes()[0].caption)),
-                                   QString::fromStdU16String(std::u16string(fontChoices()[0].caption))}));
+    // The schemes, the faces, ruby, read-aloud and its three speeds.
+    QCOMPARE(entries, int(colourSchemes().size() + fontChoices().size() + 5));
+    QCOMPARE(checked.size(), 3);
+    QCOMPARE(checked[0], QString::fromStdU16String(std::u16string(colourSchemes()[0].caption)));
+    QCOMPARE(checked[1], QString::fromStdU16String(std::u16string(fontChoices()[0].caption)));
+    QVERIFY(checked[2].endsWith(QString::fromStdU16String(std::u16string(texts::support::kRateNormal))));
     menu->close();
+}
+
+// With read-aloud on, a press hands the engine the kana of what was pressed
+// and of what the figure shows after it; with it off, nothing.
+void TestWindowLayout::speech_aPressReadsItsCaptionThenTheFigure()
+{
+    LessonWindow& form = d_->form();
+    QStringList said;
+    form.readAloud().setSpeakerForTesting([&said](const QString& kana) { said << kana; });
+    SupportSettings s = form.supportSettings();
+    QVERIFY(d_->click(QStringLiteral("saisyo")));
+    QVERIFY(said.isEmpty());
+    s.speech = true;
+    form.chooseSupport(s);
+    const auto heard = [&](const char* control, std::u16string_view caption) {
+        const bool pressed = control ? d_->click(QString::fromLatin1(control)) : d_->pickEntry(2);
+        return pressed && !said.isEmpty() && said.last() == QString::fromStdU16String(spokenAfterPress(caption, d_->state()));
+    };
+    QVERIFY(heard("katei", texts::kKatei));
+    QVERIFY(heard("migi", texts::kMigi));
+    QVERIFY(heard(nullptr, texts::kConclusionApBq));
+    QCOMPARE(said.size(), 3);
+    s.speech = false;
+    form.chooseSupport(s);
+    QVERIFY(d_->click(QStringLiteral("saisyo")));
+    QCOMPARE(said.size(), 3);
+    form.readAloud().setSpeakerForTesting({});
 }

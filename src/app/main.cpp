@@ -96,7 +96,8 @@ void printUsage()
 {
     const std::string colours = settingChoices(setting::kColours);
     const std::string fonts = settingChoices(setting::kFont);
-    std::printf(texts::cli::kUsage, texts::cli::kSynopsis.data(), colours.c_str(), fonts.c_str());
+    const std::string rates = settingChoices(setting::kRate);
+    std::printf(texts::cli::kUsage, texts::cli::kSynopsis.data(), colours.c_str(), fonts.c_str(), rates.c_str());
 }
 
 // The support setting that `arg` gives ("--colors=cud"), if it names one.
@@ -105,10 +106,13 @@ struct SettingArgument {
 };
 std::optional<SettingArgument> settingArgument(std::string_view arg)
 {
-    for (std::string_view name : {setting::kColours, setting::kFont}) {
-        const std::string prefix = "--" + std::string(name) + "=";
-        if (arg.substr(0, prefix.size()) == prefix)
-            return SettingArgument{name, arg.substr(prefix.size())};
+    for (const SettingValue& s : settingValues(SupportSettings{})) {
+        const std::string option = "--" + std::string(s.name);
+        if (arg.substr(0, option.size() + 1) == option + "=")
+            return SettingArgument{s.name, arg.substr(option.size() + 1)};
+        // --ruby and --speech switch them on.
+        if (arg == option && (s.name == setting::kRuby || s.name == setting::kSpeech))
+            return SettingArgument{s.name, "on"};
     }
     return std::nullopt;
 }

@@ -6,9 +6,12 @@
 #include "desktop/gamen.h"
 #include "desktop/paper_combo_style.h"
 #include "desktop/print_window.h"
+#include "desktop/read_aloud.h"
 #include "desktop/support_menu.h"
 #include "desktop/support_store.h"
 #include "lesson/layout.h"
+#include "lesson/readings.h"
+#include "lesson/texts.h"
 
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -136,7 +139,13 @@ LessonWindow::LessonWindow(const SupportSettings& settings, QWidget* parent) : Q
     // sends a context menu event to the control under it, which passes it
     // on to the window), a long press, and from the keyboard the Menu key and
     // Shift+F10, wherever the focus is.
-    supportMenu_ = new SupportMenu(settings_, [this](const SupportSettings& s) { chooseSupport(s); }, this);
+    readAloud_ = new ReadAloud([this] { showMessage(texts::support::kNoJapaneseVoice); }, this);
+    readAloud_->setRate(settings_.rate);
+    supportMenu_ = new SupportMenu(
+        settings_, [this](const SupportSettings& s) { chooseSupport(s); }, [this] { readAgain(); }, this);
+    auto* again = new QShortcut(QKeySequence(Qt::Key_F8), this);
+    again->setContext(Qt::WindowShortcut);
+    connect(again, &QShortcut::activated, this, &LessonWindow::readAgain);
     for (const QKeySequence& key : {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)}) {
         auto* shortcut = new QShortcut(key, this);
         shortcut->setContext(Qt::WindowShortcut);
@@ -227,17 +236,28 @@ void LessonWindow::connectEvents()
             continue;
         connect(static_cast<QPushButton*>(control(c.id)), &QPushButton::clicked, this, [this, id = c.id] {
             form_->clicked(id);
-            after();
+            after(windowLayout()[id].text);
         });
     }
     // A click in the opened list, or Up/Down (and the like) on the closed box.
     connect(keturon_, &QComboBox::activated, this, [this] {
         form_->chosen();
-        after();
+        after(keturonText());
     });
 }
 
-void LessonWindow::after() { gamen_->update(); }
+void LessonWindow::after(std::u16string_view pressed)
+{
+    gamen_->update();
+    if (settings_.speech && !pressed.empty())
+        readAloud_->say(toQString(spokenAfterPress(pressed, state())));
+}
+
+void LessonWindow::readAgain()
+{
+    if (settings_.speech)
+        readAloud_->say(toQString(spokenAfterPress(windowLayout()[Control::gamen].accessibleName, state())));
+}
 
 void LessonWindow::chooseSupport(const SupportSettings& settings)
 {
@@ -253,6 +273,9 @@ void LessonWindow::chooseSupport(const SupportSettings& settings)
     }
     if (newFont)
         applyFont(settings_.fontFace());
+    readAloud_->setRate(settings_.rate);
+    if (!settings_.speech)
+        readAloud_->stop();
 }
 
 void LessonWindow::applyFont(const FontChoice& choice)

@@ -20,6 +20,7 @@ class QPushButton;
 namespace godo {
 
 class Gamen;
+class ReadAloud;
 class SupportMenu;
 
 class LessonWindow final : public QWidget, private Face {
@@ -35,6 +36,7 @@ public:
     const Gamen& picture() const { return *gamen_; }
     QWidget* control(Control c) const { return controls_[static_cast<int>(c)]; }
     const SupportSettings& supportSettings() const { return settings_; }
+    ReadAloud& readAloud() { return *readAloud_; }
     // What the pupil chose in the support menu: applied at once and kept.
     void chooseSupport(const SupportSettings& settings);
 
@@ -50,8 +52,11 @@ private:
     void openSupportMenu(QPoint globalPos);
     void createControls();
     void connectEvents();
-    // After every event the figure may have changed.
-    void after();
+    // After every event the figure may have changed; `pressed` is the
+    // caption of what was pressed, or the entry chosen, to read aloud.
+    void after(std::u16string_view pressed = {});
+    // Reads what the figure shows once more.
+    void readAgain();
 
     // Face
     void setEnabled(Control control, bool enabled) override;
@@ -70,6 +75,7 @@ private:
     std::unique_ptr<Form1> form_;
     SupportSettings settings_;
     SupportMenu* supportMenu_ = nullptr;
+    ReadAloud* readAloud_ = nullptr;
 };
 
 QString toQString(std::u16string_view s);

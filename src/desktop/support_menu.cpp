@@ -34,7 +34,7 @@ QList<QAction*> addGroup(QMenu& menu, std::u16string_view heading, const Choices
 } // namespace
 
 SupportMenu::SupportMenu(const SupportSettings& settings, std::function<void(const SupportSettings&)> chosen,
-                         QWidget* parent)
+                         std::function<void()> readAgain, QWidget* parent)
     : QMenu(toQString(texts::support::kMenu), parent), settings_(settings), chosen_(std::move(chosen))
 {
     setFont(japaneseFont(kMenuPoints, false));
@@ -48,7 +48,43 @@ SupportMenu::SupportMenu(const SupportSettings& settings, std::function<void(con
         settings_.font = id;
         chosen_(settings_);
     });
+    addSeparator();
+    ruby_ = addSwitch(texts::support::kRuby, [this](bool on) { settings_.ruby = on; });
+
+    speech_ = addSwitch(texts::support::kSpeech, [this](bool on) { settings_.speech = on; });
+    struct Rate {
+        SpeechRate id;
+        std::u16string_view caption;
+    };
+    static constexpr Rate kRates[] = {{SpeechRate::Slower, texts::support::kRateSlower},
+                                      {SpeechRate::Normal, texts::support::kRateNormal},
+                                      {SpeechRate::Faster, texts::support::kRateFaster}};
+    auto* rates = new QActionGroup(this);
+    for (const Rate& r : kRates) {
+        QAction* a = addAction(QStringLiteral("　") + toQString(r.caption));
+        a->setCheckable(true);
+        a->setData(int(r.id));
+        rates->addAction(a);
+        connect(a, &QAction::triggered, this, [this, id = r.id] {
+            settings_.rate = id;
+            chosen_(settings_);
+        });
+        rateEntries_ << a;
+    }
+    QAction* again = addAction(QStringLiteral("　") + toQString(texts::support::kReadAgain));
+    connect(again, &QAction::triggered, this, std::move(readAgain));
     reflect(settings);
+}
+
+QAction* SupportMenu::addSwitch(std::u16string_view caption, std::function<void(bool)> set)
+{
+    QAction* a = addAction(toQString(caption));
+    a->setCheckable(true);
+    connect(a, &QAction::triggered, this, [this, set = std::move(set)](bool on) {
+        set(on);
+        chosen_(settings_);
+    });
+    return a;
 }
 
 void SupportMenu::reflect(const SupportSettings& settings)
@@ -56,6 +92,12 @@ void SupportMenu::reflect(const SupportSettings& settings)
     settings_ = settings;
     schemeEntries_[static_cast<int>(settings.colours)]->setChecked(true);
     fontEntries_[static_cast<int>(settings.font)]->setChecked(true);
+    ruby_->setChecked(settings.ruby);
+    speech_->setChecked(settings.speech);
+    for (QAction* a : rateEntries_) {
+        a->setChecked(SpeechRate(a->data().toInt()) == settings.rate);
+        a->setEnabled(settings.speech);
+    }
 }
 
 } // namespace godo

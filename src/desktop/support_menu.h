@@ -15,17 +15,24 @@ namespace godo {
 class SupportMenu final : public QMenu {
     Q_OBJECT
 public:
+    // readAgain: the entry that reads what the figure shows once more.
     SupportMenu(const SupportSettings& settings, std::function<void(const SupportSettings&)> chosen,
-                QWidget* parent);
+                std::function<void()> readAgain, QWidget* parent);
 
     // Checks the entries of `settings`, without reporting a choice.
     void reflect(const SupportSettings& settings);
 
 private:
+    // A checkable entry that sets one switch of the settings.
+    QAction* addSwitch(std::u16string_view caption, std::function<void(bool)> set);
+
     SupportSettings settings_;
     std::function<void(const SupportSettings&)> chosen_;
     QList<QAction*> schemeEntries_;
     QList<QAction*> fontEntries_;
+    QList<QAction*> rateEntries_;
+    QAction* ruby_ = nullptr;
+    QAction* speech_ = nullptr;
 };
 
 } // namespace godo

@@ -2,6 +2,7 @@
 
 #include "draw/colour_scheme.h"
 #include "draw/figure.h"
+#include "lesson/figure_description.h"
 #include "lesson/support.h"
 #include "lesson/texts.h"
 
@@ -93,6 +94,10 @@ const Annotated kTable[] = {
     {s::kFont, u"[文字|もじ]の[形|かたち]"},
     {s::kFontStandard, u"[標準|ひょうじゅん]"},
     {s::kFontUd, u"UDフォント（[読|よ]みやすい[形|かたち]）"},
+    {s::kSpeech, u"[読|よ]み[上|あ]げ"},
+    {s::kReadAgain, u"もう[一度|いちど][読|よ]み[上|あ]げる{（F8）|}"},
+    {s::kNoJapaneseVoice, u"[日本語|にほんご]の[音声|おんせい]が[見|み]つからないため、[読|よ]み[上|あ]げできません。"
+                          u"パッケージ speech-dispatcher-espeak-ng を[入|い]れると[読|よ]み[上|あ]げられます。"},
 };
 
 // The colour schemes' captions live with their colours.
@@ -151,6 +156,15 @@ std::u16string spokenText(std::u16string_view text)
     std::u16string out;
     for (const ReadingRun& r : readingRuns(text))
         out += r.reading;
+    return out;
+}
+
+std::u16string spokenAfterPress(std::u16string_view caption, const FigureState& state)
+{
+    std::u16string out = spokenText(caption);
+    out += texts::support::kSpeechPause;
+    for (const std::u16string& piece : figureDescriptionPieces(state))
+        out += spokenText(piece);
     return out;
 }
 

@@ -6,6 +6,8 @@
 // (りょうたん). Some runs without kanji are read for the voice alone:
 // ＡＰ＝ＢＱ is "エーピー イコール ビーキュー", with no ruby above it.
 
+#include "model/figure_state.h"
+
 #include <span>
 #include <string>
 #include <string_view>
@@ -26,6 +28,11 @@ std::vector<ReadingRun> readingRuns(std::u16string_view text);
 // What read-aloud says for `text`: kana, every run's reading in place of its
 // base.
 std::u16string spokenText(std::u16string_view text);
+
+// What read-aloud says after a press of the control captioned `caption` (or
+// the choice of the list's entry of that text): the caption, then what the
+// figure in `state` shows.
+std::u16string spokenAfterPress(std::u16string_view caption, const FigureState& state);
 
 // Every text the table holds, for the check that none lacks a reading.
 std::vector<std::u16string> textsWithReadings();

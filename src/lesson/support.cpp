@@ -3,7 +3,9 @@
 #include "lesson/layout.h"
 #include "lesson/texts.h"
 
+#include <algorithm>
 #include <array>
+#include <iterator>
 
 namespace godo {
 
@@ -32,42 +34,98 @@ std::vector<std::u16string_view> fontFamilies(const FontChoice& choice)
     out.insert(out.end(), layout.fallbackFamilies.begin(), layout.fallbackFamilies.end());
     return out;
 }
-bool applySetting(SupportSettings& settings, std::string_view name, std::string_view value)
+namespace {
+
+constexpr std::string_view kOffOn[] = {"off", "on"};
+// The default first, as every setting's.
+constexpr std::string_view kRates[] = {"normal", "slower", "faster"};
+constexpr SpeechRate kRateOrder[] = {SpeechRate::Normal, SpeechRate::Slower, SpeechRate::Faster};
+
+// Each setting: its name, the names of its values (the default first), and
+// how the settings hold it, as the index of its value.
+struct Setting {
+    std::string_view name;
+    std::vector<std::string_view> (*values)();
+    std::size_t (*get)(const SupportSettings&);
+    void (*set)(SupportSettings&, std::size_t);
+};
+
+const Setting kSettings[] = {
+    {setting::kColours,
+     [] {
+         std::vector<std::string_view> v;
+         for (const ColourScheme& s : colourSchemes())
+             v.push_back(s.name);
+         return v;
+     },
+     [](const SupportSettings& s) { return static_cast<std::size_t>(s.colours); },
+     [](SupportSettings& s, std::size_t i) { s.colours = colourSchemes()[i].id; }},
+    {setting::kFont,
+     [] {
+         std::vector<std::string_view> v;
+         for (const FontChoice& f : kFonts)
+             v.push_back(f.name);
+         return v;
+     },
+     [](const SupportSettings& s) { return static_cast<std::size_t>(s.font); },
+     [](SupportSettings& s, std::size_t i) { s.font = kFonts[i].id; }},
+    {setting::kRuby, [] { return std::vector<std::string_view>(std::begin(kOffOn), std::end(kOffOn)); },
+     [](const SupportSettings& s) { return std::size_t(s.ruby); },
+     [](SupportSettings& s, std::size_t i) { s.ruby = i == 1; }},
+    {setting::kSpeech, [] { return std::vector<std::string_view>(std::begin(kOffOn), std::end(kOffOn)); },
+     [](const SupportSettings& s) { return std::size_t(s.speech); },
+     [](SupportSettings& s, std::size_t i) { s.speech = i == 1; }},
+    {setting::kRate, [] { return std::vector<std::string_view>(std::begin(kRates), std::end(kRates)); },
+     [](const SupportSettings& s) {
+         return static_cast<std::size_t>(std::find(std::begin(kRateOrder), std::end(kRateOrder), s.rate)
+                                         - std::begin(kRateOrder));
+     },
+     [](SupportSettings& s, std::size_t i) { s.rate = kRateOrder[i]; }},
+};
+
+const Setting* findSetting(std::string_view name)
 {
-    if (name == setting::kColours) {
-        if (const ColourScheme* s = findColourScheme(value)) {
-            settings.colours = s->id;
-            return true;
-        }
-    } else if (name == setting::kFont) {
-        for (const FontChoice& f : kFonts)
-            if (f.name == value) {
-                settings.font = f.id;
-                return true;
-            }
-    }
-    return false;
+    for (const Setting& s : kSettings)
+        if (s.name == name)
+            return &s;
+    return nullptr;
 }
 
-std::array<SettingValue, 2> settingValues(const SupportSettings& settings)
+} // namespace
+
+bool applySetting(SupportSettings& settings, std::string_view name, std::string_view value)
 {
-    return {{{setting::kColours, settings.scheme().name}, {setting::kFont, settings.fontFace().name}}};
+    const Setting* s = findSetting(name);
+    if (!s)
+        return false;
+    const std::vector<std::string_view> values = s->values();
+    const auto it = std::find(values.begin(), values.end(), value);
+    if (it == values.end())
+        return false;
+    s->set(settings, static_cast<std::size_t>(it - values.begin()));
+    return true;
+}
+
+std::array<SettingValue, 5> settingValues(const SupportSettings& settings)
+{
+    static_assert(std::size(kSettings) == 5);
+    std::array<SettingValue, 5> out;
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const Setting& s = kSettings[i];
+        out[i] = {s.name, s.values()[s.get(settings)]};
+    }
+    return out;
 }
 
 std::string settingChoices(std::string_view name)
 {
     std::string out;
-    const auto add = [&out](std::string_view v) {
-        if (!out.empty())
-            out += '|';
-        out += v;
-    };
-    if (name == setting::kColours)
-        for (const ColourScheme& s : colourSchemes())
-            add(s.name);
-    if (name == setting::kFont)
-        for (const FontChoice& f : kFonts)
-            add(f.name);
+    if (const Setting* s = findSetting(name))
+        for (std::string_view v : s->values()) {
+            if (!out.empty())
+                out += '|';
+            out += v;
+        }
     return out;
 }
 

@@ -32,9 +32,15 @@ std::vector<std::u16string_view> fontFamilies(const FontChoice& choice);
 std::span<const FontChoice> fontChoices();
 const FontChoice& fontChoice(FontChoiceId id);
 
+// How fast read-aloud speaks.
+enum class SpeechRate : uint8_t { Slower, Normal, Faster };
+
 struct SupportSettings {
     ColourSchemeId colours = ColourSchemeId::Standard;
     FontChoiceId font = FontChoiceId::Standard;
+    bool ruby = false;   // the reading above every kanji
+    bool speech = false; // each press read aloud, with what the figure shows
+    SpeechRate rate = SpeechRate::Normal;
 
     const ColourScheme& scheme() const { return colourScheme(colours); }
     const FontChoice& fontFace() const { return fontChoice(font); }
@@ -45,6 +51,9 @@ struct SupportSettings {
 namespace setting {
 inline constexpr std::string_view kColours = "colors";
 inline constexpr std::string_view kFont = "font";
+inline constexpr std::string_view kRuby = "ruby";     // off | on
+inline constexpr std::string_view kSpeech = "speech"; // off | on
+inline constexpr std::string_view kRate = "rate";     // normal | slower | faster
 } // namespace setting
 
 // Sets `name` to the value named `value`. False, and nothing changed, for a
@@ -57,7 +66,7 @@ struct SettingValue {
     std::string_view name;
     std::string_view value;
 };
-std::array<SettingValue, 2> settingValues(const SupportSettings& settings);
+std::array<SettingValue, 5> settingValues(const SupportSettings& settings);
 
 // The values a setting may take, the default first (for --help and for the
 // message about an unknown value).

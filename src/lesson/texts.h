@@ -24,13 +24,17 @@ inline constexpr const char* kPlatformFailed =
 inline constexpr const char* kBadScaleFactor =
     "godojoken: QT_SCALE_FACTOR の値 '%s' は使えません（0 より大きい数にしてください）。 / "
     "cannot start: QT_SCALE_FACTOR '%s' is not a usable scale (give a number above 0).\n";
-inline constexpr std::string_view kSynopsis = "godojoken [--projector] [--colors=NAME] [--font=NAME]";
-// %s: the synopsis, then the values of --colors and of --font.
+inline constexpr std::string_view kSynopsis =
+    "godojoken [--projector] [--colors=NAME] [--font=NAME] [--ruby] [--speech] [--rate=NAME]";
+// %s: the synopsis, then the values of --colors, of --font and of --rate.
 inline constexpr const char* kUsage =
     "Usage: %s\n"
     "  --projector    open the window as large as the screen allows (for a projector)\n"
     "  --colors=NAME  the colour scheme: %s\n"
     "  --font=NAME    the face of the texts: %s (ud: BIZ UDPGothic)\n"
+    "  --ruby         the reading (furigana) above every kanji (--ruby=off: none)\n"
+    "  --speech       read each step aloud (--speech=off: silent)\n"
+    "  --rate=NAME    how fast it reads: %s\n"
     "  -h, --help     show this help\n"
     "  --version      show the version\n"
     "The support menu (the right mouse button, the Menu key or Shift+F10 in the\n"
@@ -82,6 +86,18 @@ inline constexpr std::u16string_view kColours = u"配色";
 inline constexpr std::u16string_view kFont = u"文字の形";
 inline constexpr std::u16string_view kFontStandard = u"標準";
 inline constexpr std::u16string_view kFontUd = u"UDフォント（読みやすい形）";
+inline constexpr std::u16string_view kRuby = u"ルビ（ふりがな）";
+inline constexpr std::u16string_view kSpeech = u"読み上げ";
+inline constexpr std::u16string_view kRateSlower = u"ゆっくり";
+inline constexpr std::u16string_view kRateNormal = u"ふつう";
+inline constexpr std::u16string_view kRateFaster = u"はやく";
+inline constexpr std::u16string_view kReadAgain = u"もう一度読み上げる（F8）";
+// Said once, where the device has no Japanese voice to read with.
+inline constexpr std::u16string_view kNoJapaneseVoice =
+    u"日本語の音声が見つからないため、読み上げできません。"
+    u"パッケージ speech-dispatcher-espeak-ng を入れると読み上げられます。";
+// Between what was pressed and what the figure now shows, when read aloud.
+inline constexpr std::u16string_view kSpeechPause = u"。";
 } // namespace support
 
 // What a screen reader, and read-aloud, say the figure shows: the pieces of

@@ -7,6 +7,8 @@
 #include "draw/figure.h"
 #include "lesson/layout.h"
 #include "lesson/readings.h"
+#include "lesson/support.h"
+#include "lesson/texts.h"
 #include "lesson/terminal_text.h"
 #include "lesson/utf.h"
 
@@ -171,9 +173,12 @@ TEST(Readings, everyKanjiOfEveryTextHasItsReading)
     const std::vector<std::u16string> table = textsWithReadings();
     for (const std::u16string& text : found) {
         // \u3000 in a literal is the source's spelling of the ideographic space.
-        std::u16string t = text;
-        for (std::size_t at; (at = t.find(u"\\u3000")) != std::u16string::npos;)
-            t.replace(at, 6, u"\u3000");
+        std::u16string t;
+        for (std::size_t i = 0; i < text.size();) {
+            const bool space = text.compare(i, 6, u"\\u3000") == 0;
+            t += space ? u'\u3000' : text[i];
+            i += space ? 6 : 1;
+        }
         EXPECT_NE(std::find(table.begin(), table.end(), t), table.end()) << "no reading: " << toUtf8(t);
     }
     for (const std::u16string& text : table) {
@@ -190,4 +195,48 @@ TEST(Readings, everyKanjiOfEveryTextHasItsReading)
         EXPECT_EQ(toUtf8(bases), toUtf8(text));
     }
     EXPECT_EQ(toUtf8(spokenText(kGodoSentence)), "いっぺんとそのりょうたんのかくがそれぞれひとしい｡ ");
+    // What is said after a press holds no kanji, whatever the figure shows.
+    for (const int16_t conclusion : {0, 1, 2, 3}) {
+        for (const int16_t angle : {0, 35, 90, 170}) {
+            FigureState st;
+            st.reset();
+            st.kakudo = angle;
+            st.nKeturon = conclusion;
+            st.fKatei = st.fSankaku = conclusion > 1;
+            const std::u16string said = spokenAfterPress(texts::kKatei, st);
+            EXPECT_TRUE(std::none_of(said.begin(), said.end(), [](char16_t c) { return isKanji(c); })) << toUtf8(said);
+        }
+    }
+}
+
+// Each value of each support setting, given by its name, is the value the
+// settings then report, and nothing else changes; the default comes first;
+// unknown names and values change nothing.
+TEST(Support, everyValueByNameRoundTrips)
+{
+    const SupportSettings defaults;
+    const auto before = settingValues(defaults);
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        std::vector<std::string> values;
+        std::string choices = settingChoices(before[i].name);
+        for (std::size_t at = 0; at != std::string::npos; choices.erase(0, at == std::string::npos ? 0 : at + 1)) {
+            at = choices.find('|');
+            values.push_back(choices.substr(0, at));
+        }
+        ASSERT_GE(values.size(), std::size_t(2)) << before[i].name;
+        EXPECT_EQ(values.front(), before[i].value);
+        for (const std::string& value : values) {
+            SupportSettings s;
+            ASSERT_TRUE(applySetting(s, before[i].name, value)) << value;
+            const auto after = settingValues(s);
+            for (std::size_t j = 0; j < after.size(); ++j)
+                EXPECT_EQ(after[j].value, j == i ? std::string_view(value) : before[j].value);
+        }
+        SupportSettings s;
+        EXPECT_FALSE(applySetting(s, before[i].name, "nonsense"));
+        EXPECT_EQ(s, defaults);
+    }
+    SupportSettings s;
+    EXPECT_FALSE(applySetting(s, "colours", "cud"));
+    EXPECT_EQ(s, defaults);
 }
