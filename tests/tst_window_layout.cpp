@@ -12,6 +12,8 @@
 #include "lesson/support.h"
 #include "lesson/texts.h"
 #include "desktop/read_aloud.h"
+#include "desktop/ruby_text.h"
+#include "draw/figure.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -104,6 +106,7 @@ private slots:
     void supportMenu_opensFromTheKeyboard_data();
     void supportMenu_opensFromTheKeyboard();
     void speech_aPressReadsItsCaptionThenTheFigure();
+    void ruby_readingsStayInTheirPlaces();
 
     void list_entriesCodePointForCodePoint();
     void list_fieldShowsHeading();
@@ -470,4 +473,48 @@ void TestWindowLayout::speech_aPressReadsItsCaptionThenTheFigure()
     QVERIFY(d_->click(QStringLiteral("saisyo")));
     QCOMPARE(said.size(), 3);
     form.readAloud().setSpeakerForTesting({});
+}
+
+// With ruby, every reading of a caption stays inside its button, a label's
+// above the label in the window and over no control, and the sentence's in
+// the picture area, clear of line ｍ and its labels.
+void TestWindowLayout::ruby_readingsStayInTheirPlaces()
+{
+    LessonWindow& form = d_->form();
+    SupportSettings s = form.supportSettings();
+    s.ruby = true;
+    form.chooseSupport(s);
+    const WindowLayout& layout = windowLayout();
+    int readings = 0;
+    for (const ControlLayout& c : layout.controls) {
+        const QWidget* w = form.control(c.id);
+        if (c.kind == ControlKind::PushButton) {
+            for (const RubyReading& r : layoutRubyLine(c.text, w->font(), w->contentsRect(), Qt::AlignHCenter).readings) {
+                QVERIFY2(QRectF(w->rect()).contains(r.rect), std::string(c.name).c_str());
+                ++readings;
+            }
+        } else if (c.kind == ControlKind::Label) {
+            for (const RubyReading& r : layoutRubyLine(c.text, w->font(), w->geometry(), Qt::AlignLeft, false).readings) {
+                QVERIFY(QRectF(form.rect()).contains(r.rect));
+                for (const ControlLayout& other : layout.controls)
+                    QVERIFY2(!QRectF(form.control(other.id)->geometry()).intersects(r.rect),
+                             qPrintable(QStringLiteral("%1 over %2").arg(r.text, QString::fromLatin1(other.name.data(), other.name.size()))));
+                ++readings;
+            }
+        }
+    }
+    QVERIFY(readings > 15);
+    QVERIFY(d_->run({"katei", "migi", "pick:4", "sankaku", "henkaku", "godo"}));
+    const auto& ops = form.picture().list().ops();
+    int sentence = 0;
+    for (const DrawOp& op : ops)
+        if (op.kind == OpKind::PrintText && op.size < kFigurePoints) {
+            ++sentence;
+            QVERIFY(op.at[1] > d_->state().Ym + 300 && op.at[1] < 6700);
+            QVERIFY(op.at[0] > 0 && op.at[0] < layout[Control::gamen].rect.width);
+        }
+    QCOMPARE(sentence, 4); // 1辺, 両端, 角, 等
+    QVERIFY(d_->click(QStringLiteral("saisyo")));
+    s.ruby = false;
+    form.chooseSupport(s);
 }

@@ -3,6 +3,7 @@
 #include "lesson/layout.h"
 
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPainter>
 
@@ -18,6 +19,19 @@ Gamen::Gamen(QSize outer, const QFont& font, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     // The image covers the whole inside; nothing needs erasing beneath it.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    measureTexts();
+}
+
+void Gamen::measureTexts()
+{
+    // As the figure's images are drawn: points at 96 dpi, then twips.
+    list_.setTextMeasure([font = font_](std::u16string_view text, double points) {
+        static const QImage device(1, 1, QImage::Format_RGB32);
+        QFont f = font;
+        f.setPointSizeF(points);
+        const QString t = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+        return static_cast<float>(QFontMetricsF(f, &device).horizontalAdvance(t) * kTwipsPerPixel);
+    });
 }
 
 const QImage& Gamen::image() const
@@ -36,6 +50,7 @@ const QImage& Gamen::image() const
 void Gamen::setFigureFont(const QFont& font)
 {
     font_ = font;
+    measureTexts();
     renderedGeneration_ = ~0u;
     update();
 }

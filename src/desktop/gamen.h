@@ -47,6 +47,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The list measures the figure's texts in its face, where ruby stands.
+    void measureTexts();
+
     QSize inside_;
     QFont font_;
     DisplayList list_;

@@ -2,11 +2,13 @@
 
 #include "desktop/accessibility.h"
 #include "desktop/field_fit.h"
+#include "desktop/field_ruby.h"
 #include "desktop/fonts.h"
 #include "desktop/gamen.h"
 #include "desktop/paper_combo_style.h"
 #include "desktop/print_window.h"
 #include "desktop/read_aloud.h"
+#include "desktop/ruby_text.h"
 #include "desktop/support_menu.h"
 #include "desktop/support_store.h"
 #include "lesson/layout.h"
@@ -26,6 +28,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace godo {
 
@@ -38,9 +42,8 @@ QColor toColour(Rgb c) { return QColor(c.r, c.g, c.b); }
 constexpr int kFocusWidth = 2;
 constexpr int kFocusGap = 1;
 
-// The figure's labels and sentence bring their own size; the face's is the
-// load step's.
-constexpr qreal kFigurePoints = 15;
+// A message's text, as large as the buttons' captions.
+constexpr qreal kMessagePoints = 10.5;
 
 QRect pixels(const TwipsRect& r)
 {
@@ -102,6 +105,35 @@ QLabel* label(QWidget* parent, const ControlLayout& c)
     return l;
 }
 
+// A message's text with ruby: the label keeps its box, a little taller, and
+// paints the text itself, the readings above each line.
+class LabelReadings final : public QObject {
+public:
+    explicit LabelReadings(QLabel& label) : QObject(&label)
+    {
+        label.installEventFilter(this);
+        const qreal width = label.fontMetrics().averageCharWidth() * 40;
+        label.setMinimumSize(int(width), int(layoutRubyParagraph(text(label), label.font(), width).height) + 1);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::Paint)
+            return false;
+        auto& label = static_cast<QLabel&>(*watched);
+        QPainter p(&label);
+        paintRubyParagraph(p, layoutRubyParagraph(text(label), label.font(), label.width()), QPointF(0, 0),
+                           label.palette().color(QPalette::WindowText));
+        return true;
+    }
+
+private:
+    static std::u16string text(const QLabel& l) { return l.text().toStdU16String(); }
+};
+
+void showRuby(QLabel& label) { new LabelReadings(label); }
+
 } // namespace
 
 QString toQString(std::u16string_view s)
@@ -134,6 +166,8 @@ LessonWindow::LessonWindow(const SupportSettings& settings, QWidget* parent) : Q
         applyColours(settings_.scheme());
     if (settings_.font != FontChoiceId::Standard)
         applyFont(settings_.fontFace());
+    if (settings_.ruby)
+        applyRuby(true);
 
     // The support menu is the window's context menu: the right button (Qt
     // sends a context menu event to the control under it, which passes it
@@ -209,6 +243,9 @@ void LessonWindow::createControls()
         controls_[static_cast<int>(c.id)] = w;
     }
     keturon_->installEventFilter(this);
+    for (const ControlLayout& c : layout.controls)
+        if (c.kind == ControlKind::PushButton)
+            control(c.id)->installEventFilter(this);
 
     // Each label names what it stands above: a control, or the group the
     // controls stand in. On Linux a screen reader takes a combo box's name
@@ -263,6 +300,7 @@ void LessonWindow::chooseSupport(const SupportSettings& settings)
 {
     const bool newColours = settings.colours != settings_.colours;
     const bool newFont = settings.font != settings_.font;
+    const bool newRuby = settings.ruby != settings_.ruby;
     settings_ = settings;
     supportMenu_->reflect(settings_);
     storeSupportSettings(settings_);
@@ -273,9 +311,21 @@ void LessonWindow::chooseSupport(const SupportSettings& settings)
     }
     if (newFont)
         applyFont(settings_.fontFace());
+    if (newRuby)
+        applyRuby(settings_.ruby);
     readAloud_->setRate(settings_.rate);
     if (!settings_.speech)
         readAloud_->stop();
+}
+
+void LessonWindow::applyRuby(bool on)
+{
+    form_->setRuby(on);
+    showListRuby(*keturon_, keturon_->font(), on);
+    after();
+    update();
+    for (QWidget* c : controls_)
+        c->update();
 }
 
 void LessonWindow::applyFont(const FontChoice& choice)
@@ -283,7 +333,7 @@ void LessonWindow::applyFont(const FontChoice& choice)
     for (const ControlLayout& c : windowLayout().controls)
         if (c.font.points > 0)
             control(c.id)->setFont(fontOf(c.font, choice));
-    keepFieldTextWhole(*keturon_->lineEdit(), keturon_->font());
+    showListRuby(*keturon_, keturon_->font(), settings_.ruby);
     gamen_->setFigureFont(japaneseFont(kFigurePoints, false, choice));
 }
 
@@ -335,13 +385,21 @@ bool LessonWindow::event(QEvent* e)
 
 void LessonWindow::paintEvent(QPaintEvent*)
 {
+    QPainter p(this);
+    // The labels' readings stand in the free space above them.
+    if (settings_.ruby)
+        for (const ControlLayout& c : windowLayout().controls)
+            if (c.kind == ControlKind::Label) {
+                const QWidget* l = control(c.id);
+                paintReadings(p, layoutRubyLine(c.text, l->font(), l->geometry(), Qt::AlignLeft, false),
+                              toColour(settings_.scheme().labelText));
+            }
     // While the picture area has the keyboard focus, a ring around its frame
     // shows it, a pixel away from it, in the window's margin: neither the
     // layout nor the figure changes.
     if (!gamen_->hasFocus())
         return;
     const QRect frame = gamen_->geometry().translated(gamen_->parentWidget()->mapTo(this, QPoint()));
-    QPainter p(this);
     QPainterPath ring;
     ring.addRect(frame.adjusted(-kFocusGap - kFocusWidth, -kFocusGap - kFocusWidth, kFocusGap + kFocusWidth,
                                 kFocusGap + kFocusWidth));
@@ -351,6 +409,23 @@ void LessonWindow::paintEvent(QPaintEvent*)
 
 bool LessonWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // With ruby, a button draws its frame as the style has it and its
+    // caption with the readings above the kanji, a little smaller.
+    if (settings_.ruby && event->type() == QEvent::Paint) {
+        if (auto* b = qobject_cast<QPushButton*>(watched)) {
+            QStylePainter p(b);
+            QStyleOptionButton opt;
+            opt.initFrom(b);
+            opt.state |= b->isDown() ? QStyle::State_Sunken : QStyle::State_Raised;
+            p.drawControl(QStyle::CE_PushButton, opt);
+            const QRect text = b->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, b);
+            const std::u16string caption = b->text().toStdU16String();
+            paintRubyLine(p, layoutRubyLine(caption, b->font(), text, Qt::AlignHCenter), caption,
+                          b->palette().color(b->isEnabled() ? QPalette::Active : QPalette::Disabled,
+                                             QPalette::ButtonText));
+            return true;
+        }
+    }
     if (watched == keturon_ && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter)
@@ -396,6 +471,10 @@ void LessonWindow::showMessage(std::u16string_view message)
     // on once the box is closed.
     auto* box = new QMessageBox(QMessageBox::Warning, windowTitle(), toQString(message), QMessageBox::Ok, this);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setFont(japaneseFont(kMessagePoints, false, settings_.fontFace()));
+    if (settings_.ruby)
+        if (auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+            showRuby(*text);
     box->open();
 }
 

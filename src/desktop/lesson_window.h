@@ -49,6 +49,7 @@ protected:
 private:
     void applyColours(const ColourScheme& scheme);
     void applyFont(const FontChoice& choice);
+    void applyRuby(bool on);
     void openSupportMenu(QPoint globalPos);
     void createControls();
     void connectEvents();

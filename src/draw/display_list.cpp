@@ -113,6 +113,21 @@ void DisplayList::printText(std::u16string_view text)
     op.text = std::u16string(text);
 }
 
+float DisplayList::textWidth(std::u16string_view text, double points) const
+{
+    return measure_ ? measure_(text, points) : Surface::textWidth(text, points);
+}
+
+float Surface::textWidth(std::u16string_view text, double points) const
+{
+    // A full-width character (kana, kanji, the full-width forms) is an em, any
+    // other about half of one.
+    double ems = 0;
+    for (char16_t c : text)
+        ems += (c >= 0x2E80 && !(c >= 0xFF61 && c <= 0xFF9F)) ? 1.0 : 0.55;
+    return static_cast<float>(ems * points * 20);
+}
+
 std::any DisplayList::image() const { return ops_; }
 
 void DisplayList::setPicture(const std::any& picture)

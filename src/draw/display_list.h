@@ -12,6 +12,7 @@
 #include "draw/surface.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -80,6 +81,9 @@ public:
     void relativeLine(float x1, float y1, float dx, float dy, Rgb c) override;
     void circle(float x, float y, float r, Rgb c) override;
     void printText(std::u16string_view text) override;
+    float textWidth(std::u16string_view text, double points) const override;
+    // The face that renders the list measures its texts in its own font.
+    void setTextMeasure(std::function<float(std::u16string_view, double)> measure) { measure_ = std::move(measure); }
     // The drawing as it stands (a std::vector<DrawOp>), and making such a
     // drawing the persistent picture.
     std::any image() const override;
@@ -105,6 +109,7 @@ private:
     FillStyle fillStyle_ = FillStyle::Transparent;
     Rgb fill_{};
     float cx_ = 0, cy_ = 0;
+    std::function<float(std::u16string_view, double)> measure_;
 };
 
 } // namespace godo

@@ -9,12 +9,17 @@
 #include "model/figure_state.h"
 
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace godo {
 
 // The texts of the figure.
 inline constexpr std::u16string_view kGodoSentence = u"1辺とその両端の角がそれぞれ等しい｡ ";
+
+// The size of the figure's labels and sentence, in points.
+inline constexpr double kFigurePoints = 15;
 
 // The surface's settings that the window's load step applies before the
 // first redraw: the background colour (pen 3 of the scheme), a draw width of
@@ -27,6 +32,15 @@ public:
     Figure(Surface& surface, FigureState& state,
            const ColourScheme& scheme = colourScheme(ColourSchemeId::Standard))
         : g_(surface), s_(state), scheme_(&scheme) {}
+
+    // A reading over a run of the sentence below ｍ: the text before the run,
+    // the run, and its reading.
+    struct Ruby {
+        std::u16string before, base, reading;
+    };
+    // The readings the sentence shows above its kanji from now on (none: no
+    // ruby); the next redraw shows them.
+    void setSentenceRuby(std::vector<Ruby> ruby) { ruby_ = std::move(ruby); }
 
     // The pens' colours from now on; the next redraw shows them.
     void setScheme(const ColourScheme& scheme) { scheme_ = &scheme; }
@@ -49,6 +63,7 @@ private:
     Surface& g_;
     FigureState& s_;
     const ColourScheme* scheme_;
+    std::vector<Ruby> ruby_;
 };
 
 } // namespace godo

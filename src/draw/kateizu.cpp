@@ -33,6 +33,20 @@ void Figure::godozu(const int16_t& iro)
     g_.setCurrentPoint(2000, 6700);
     g_.setForeColor(scheme_->pen(iro));
     g_.printText(kGodoSentence);
+    if (ruby_.empty())
+        return;
+    // Each reading at half the size, centred over its run, its cell ending
+    // where the sentence's begins; in the same pen, so that the erase pass
+    // takes it away with the sentence.
+    constexpr double kPoints = kFigurePoints, kRubyPoints = kPoints / 2;
+    g_.setFontSize(kRubyPoints);
+    for (const Ruby& r : ruby_) {
+        const float x = 2000 + g_.textWidth(r.before, kPoints)
+            + (g_.textWidth(r.base, kPoints) - g_.textWidth(r.reading, kRubyPoints)) / 2;
+        g_.setCurrentPoint(x, static_cast<float>(6700 - kRubyPoints * 20));
+        g_.printText(r.reading);
+    }
+    g_.setFontSize(kPoints);
 }
 
 } // namespace godo

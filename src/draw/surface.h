@@ -43,6 +43,11 @@ public:
     // fore colour, no background behind the glyphs.
     virtual void printText(std::u16string_view text) = 0;
 
+    // How wide `text` is at `points`, in twips, in the area's face: where
+    // ruby stands over its base. A surface that cannot measure estimates it
+    // from the text's full- and half-width characters.
+    virtual float textWidth(std::u16string_view text, double points) const;
+
     // Printing: the area's current image, and making an image the area's
     // persistent picture. The image's type belongs to the implementation.
     virtual std::any image() const = 0;

@@ -15,7 +15,7 @@ void applyLoadSettings(Surface& surface, const ColourScheme& scheme)
 {
     surface.setBackColor(scheme.pen(kBackground));
     surface.setDrawWidth(3);
-    surface.setFontSize(15);
+    surface.setFontSize(kFigurePoints);
 }
 
 void Figure::text(float x, float y, std::u16string_view t)

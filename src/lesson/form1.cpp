@@ -6,6 +6,7 @@
 #include "lesson/form1.h"
 
 #include "lesson/figure_description.h"
+#include "lesson/readings.h"
 #include "lesson/texts.h"
 #include "model/checked16.h"
 
@@ -61,6 +62,21 @@ void Form1::chosen()
 void Form1::setColourScheme(const ColourScheme& scheme)
 {
     figure_.setScheme(scheme);
+    run(&Form1::redraw);
+}
+
+void Form1::setRuby(bool on)
+{
+    std::vector<Figure::Ruby> ruby;
+    if (on) {
+        std::u16string before;
+        for (const ReadingRun& r : readingRuns(kGodoSentence)) {
+            if (r.ruby)
+                ruby.push_back({before, r.base, r.reading});
+            before += r.base;
+        }
+    }
+    figure_.setSentenceRuby(std::move(ruby));
     run(&Form1::redraw);
 }
 

@@ -33,6 +33,9 @@ public:
     // the lesson's state and controls as they are.
     void setColourScheme(const ColourScheme& scheme);
     const ColourScheme& colourScheme() const { return figure_.scheme(); }
+    // The sentence below ｍ with (or without) the readings of its kanji from
+    // now on, drawn again at once.
+    void setRuby(bool on);
 
     const FigureState& state() const { return state_; }
     // Lets tests force the state out of the range the lesson keeps it in.

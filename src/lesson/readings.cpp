@@ -24,8 +24,6 @@ namespace p = texts::print;
 namespace d = texts::description;
 namespace s = texts::support;
 
-constexpr std::u16string_view kPrinted = u"[何|なに]も[印刷|いんさつ]されていません。";
-
 const Annotated kTable[] = {
     {t::kCaption, u"[三角形|さんかくけい]の[合同条件|ごうどうじょうけん]の[使|つか]い[方|かた]{(q.Sorano)|（そらの）}"},
     {t::kConclusionHeading, u"{　　　　|}[結論|けつろん]"},
@@ -120,12 +118,13 @@ std::vector<ReadingRun> parse(std::u16string_view a)
         if (open == u'[' || open == u'{') {
             const char16_t close = open == u'[' ? u']' : u'}';
             const std::size_t bar = a.find(u'|'), end = a.find(close);
-            runs.push_back({a.substr(1, bar - 1), a.substr(bar + 1, end - bar - 1), open == u'['});
+            runs.push_back({std::u16string(a.substr(1, bar - 1)), std::u16string(a.substr(bar + 1, end - bar - 1)),
+                            open == u'['});
             a.remove_prefix(end + 1);
         } else {
-            const std::size_t next = a.find_first_of(u"[{");
-            runs.push_back({a.substr(0, next), a.substr(0, next), false});
-            a.remove_prefix(next == std::u16string_view::npos ? a.size() : next);
+            const std::u16string plain(a.substr(0, a.find_first_of(u"[{")));
+            runs.push_back({plain, plain, false});
+            a.remove_prefix(plain.size());
         }
     }
     return runs;
@@ -142,13 +141,83 @@ std::u16string_view findRuns(std::u16string_view text)
     return {};
 }
 
+// Where a message's filled-in parts go: %1, %2.
+bool placeholderAt(std::u16string_view s, std::size_t i)
+{
+    return i + 1 < s.size() && s[i] == u'%' && s[i + 1] >= u'1' && s[i + 1] <= u'9';
+}
+
+// If the table's text of `annotated` stands at the start of `text`, adds its
+// runs to `out` and gives the length it covers, else 0. A placeholder takes
+// what lies up to the template's next character.
+std::size_t matchAt(std::u16string_view text, std::u16string_view annotated, std::vector<ReadingRun>& out)
+{
+    std::vector<ReadingRun> runs = parse(annotated);
+    std::size_t at = 0;
+    for (std::size_t r = 0; r < runs.size(); ++r) {
+        ReadingRun& run = runs[r];
+        std::u16string filled;
+        const std::u16string& base = run.base;
+        for (std::size_t i = 0; i < base.size(); ++i) {
+            if (!placeholderAt(base, i)) {
+                if (at >= text.size() || text[at] != base[i])
+                    return 0;
+                filled += text[at++];
+                continue;
+            }
+            std::u16string next = base.substr(i + 2, 1);
+            if (next.empty() && r + 1 < runs.size())
+                next = runs[r + 1].base.substr(0, 1);
+            const std::size_t end = next.empty() ? text.size() : text.find(next, at);
+            if (end == std::u16string_view::npos || end == at)
+                return 0;
+            filled += text.substr(at, end - at);
+            at = end;
+            ++i;
+        }
+        if (!run.ruby && run.reading == run.base)
+            run.reading = filled;
+        run.base = filled;
+    }
+    out.insert(out.end(), runs.begin(), runs.end());
+    return at;
+}
+
 } // namespace
 
 std::vector<ReadingRun> readingRuns(std::u16string_view text)
 {
     if (const std::u16string_view runs = findRuns(text); !runs.empty())
         return parse(runs);
-    return {{text, text, false}};
+    std::vector<ReadingRun> out;
+    std::u16string plain;
+    const auto flush = [&] {
+        if (!plain.empty())
+            out.push_back({plain, plain, false});
+        plain.clear();
+    };
+    for (std::size_t i = 0; i < text.size();) {
+        // The longest of the table's texts that stands here.
+        std::vector<ReadingRun> best;
+        std::size_t length = 0;
+        for (const Annotated& a : kTable) {
+            std::vector<ReadingRun> runs;
+            const std::size_t n = matchAt(text.substr(i), a.runs, runs);
+            if (n > length) {
+                length = n;
+                best = std::move(runs);
+            }
+        }
+        if (length == 0) {
+            plain += text[i++];
+            continue;
+        }
+        flush();
+        out.insert(out.end(), best.begin(), best.end());
+        i += length;
+    }
+    flush();
+    return out;
 }
 
 std::u16string spokenText(std::u16string_view text)

@@ -16,12 +16,14 @@
 namespace godo {
 
 struct ReadingRun {
-    std::u16string_view base;
-    std::u16string_view reading; // what read-aloud says for the base
-    bool ruby;                   // the reading is shown above the base
+    std::u16string base;
+    std::u16string reading; // what read-aloud says for the base
+    bool ruby;              // the reading is shown above the base
 };
 
-// The runs of `text`; a text the table does not hold is one run, read as
+// The runs of `text`. A text the table does not hold whole is read as the
+// texts of the table it is made of (a message with a printer's name for its
+// %1, two messages one after the other), and what lies between them as
 // written.
 std::vector<ReadingRun> readingRuns(std::u16string_view text);
 
