@@ -43,10 +43,10 @@ QFont fittingFont(const QFont& base, const QString& text, int room)
     // Each stretch measured is a font engine loaded (some two million
     // instructions), so the stretch is computed, not searched for percent by
     // percent. The advance shrinks about in proportion to the stretch, though
-    // not always by a whole pixel per percent: the estimate is checked, and
-    // corrected by bisection between the widest stretch known to fit
-    // (kMinFieldStretch, where the text may scroll) and the narrowest known
-    // not to (100).
+    // not always by a whole pixel per percent: the estimate is measured and
+    // corrected by a step or two, then by bisection between the widest
+    // stretch known to fit (kMinFieldStretch, where the text may scroll) and
+    // the narrowest known not to (100).
     QFont font = base;
     const auto fits = [&](int stretch) {
         font.setStretch(stretch);
