@@ -160,6 +160,10 @@ void TestTextFits::listField()
     QCOMPARE(int(shown.weight()), int(QFont::Bold));
     if (condensed) {
         QVERIFY2(shown.stretch() >= kMinFieldStretch && shown.stretch() < 100, qPrintable(QString::number(shown.stretch())));
+        // Condensed no more than it must be: a percent wider no longer fits.
+        QFont wider = shown;
+        wider.setStretch(shown.stretch() + 1);
+        QVERIFY2(fieldWidthNeeded(wider, text) > fieldRoom(*edit), qPrintable(QString::number(shown.stretch())));
     } else {
         QCOMPARE(shown, box_->font());
     }

@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 #include <cmath>
 
@@ -263,6 +264,9 @@ void TestWindowLayout::window_fixedSizeCaptionBackground()
     QCOMPARE(form.size(), QSize(746, 524));
     QCOMPARE(form.minimumSize(), QSize(746, 524));
     QCOMPARE(form.maximumSize(), QSize(746, 524));
+    // The one size that a window manager keeping to size increments may give.
+    QVERIFY(form.windowHandle());
+    QCOMPARE(form.windowHandle()->baseSize(), QSize(746, 524));
     form.resize(900, 700);
     QCOMPARE(form.size(), QSize(746, 524));
 

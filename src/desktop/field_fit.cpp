@@ -37,16 +37,35 @@ int fieldRoom(const QLineEdit& edit)
 
 QFont fittingFont(const QFont& base, const QString& text, int room)
 {
+    const int needed = fieldWidthNeeded(base, text);
+    if (needed <= room)
+        return base;
+    // Each stretch measured is a font engine loaded (some two million
+    // instructions), so the stretch is computed, not searched for percent by
+    // percent. The advance shrinks about in proportion to the stretch, though
+    // not always by a whole pixel per percent: the estimate is measured and
+    // corrected by a step or two, then by bisection between the widest
+    // stretch known to fit (kMinFieldStretch, where the text may scroll) and
+    // the narrowest known not to (100).
     QFont font = base;
-    if (fieldWidthNeeded(base, text) <= room)
-        return font;
-    // The advance shrinks with the stretch, though not always by a whole
-    // pixel per percent: try each.
-    for (int stretch = 99; stretch >= kMinFieldStretch; --stretch) {
+    const auto fits = [&](int stretch) {
         font.setStretch(stretch);
-        if (fieldWidthNeeded(font, text) <= room)
-            break;
+        return fieldWidthNeeded(font, text) <= room;
+    };
+    int fitting = kMinFieldStretch;
+    int tooWide = 100;
+    // The pixel of the cursor does not shrink with the text.
+    int probe = static_cast<int>(std::floor(100.0 * (room - 1) / std::max(needed - 1, 1)));
+    for (int measured = 1; tooWide - fitting > 1; ++measured) {
+        probe = std::clamp(probe, fitting + 1, tooWide - 1);
+        const bool fit = fits(probe);
+        (fit ? fitting : tooWide) = probe;
+        // A step or two from the estimate settles it nearly always (one
+        // pixel of rounding in the measurement at 100 % puts the estimate a
+        // percent low); beyond that, halves.
+        probe = measured <= 2 ? (fit ? probe + 1 : probe - 1) : (fitting + tooWide) / 2;
     }
+    font.setStretch(fitting);
     return font;
 }
 
@@ -67,9 +86,12 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        // The field's width is known only once the box has placed it; metrics
-        // may round differently on a screen of another density.
-        if (watched == &edit_ && (event->type() == QEvent::Resize || event->type() == QEvent::ScreenChangeInternal))
+        // The field has its final width only once it is shown: the box places
+        // it while the window is shown. Metrics may round differently on a
+        // screen of another density.
+        if (watched == &edit_
+            && (event->type() == QEvent::Show || event->type() == QEvent::Resize
+                || event->type() == QEvent::ScreenChangeInternal))
             refit();
         return false;
     }
@@ -77,6 +99,10 @@ protected:
 private:
     void refit()
     {
+        // Until then its width is the box's default, and a fit to it would
+        // only be undone (at the cost of the font engines it loads).
+        if (!edit_.isVisible())
+            return;
         const QFont font = fittingFont(base_, edit_.text(), fieldRoom(edit_));
         if (font != edit_.font())
             edit_.setFont(font);

@@ -26,8 +26,10 @@ int fieldRoom(const QLineEdit& edit);
 // whole percent) at which `text` fits into `room` pixels.
 QFont fittingFont(const QFont& base, const QString& text, int room);
 
-// Keeps the field's text whole from now on: refits the font each time the
-// text changes. `base` is the font the field has when its text fits.
+// Keeps the field's text whole from now on: fits the font once the field is
+// shown, and again each time the text, the field's width or its screen
+// changes while it is shown. `base` is the font the field has when its text
+// fits.
 void keepFieldTextWhole(QLineEdit& edit, const QFont& base);
 
 } // namespace godo

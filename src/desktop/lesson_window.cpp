@@ -15,6 +15,7 @@
 #include "lesson/readings.h"
 #include "lesson/texts.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QContextMenuEvent>
 #include <QGestureEvent>
@@ -407,6 +408,19 @@ void LessonWindow::paintEvent(QPaintEvent*)
     p.fillPath(ring, toColour(settings_.scheme().focus));
 }
 
+void LessonWindow::showEvent(QShowEvent* event)
+{
+    // Scaled (QT_SCALE_FACTOR), Qt hands the window manager a size increment,
+    // 1 × 1 scaled and rounded (2 × 2 at 1.5 and 1.75), and, with no base size
+    // set, a base of -1 × -1 scaled (-2 × -2): a manager that keeps to the
+    // increments (metacity, mutter) then allows only even sizes and makes the
+    // 1306 × 917 of 1.75 into 1306 × 918. Based on the fixed size itself, the
+    // one size allowed is the window's. Qt passes a base size on only once the
+    // native window exists, as it does here, before the window is mapped.
+    setBaseSize(size());
+    QWidget::showEvent(event);
+}
+
 bool LessonWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // With ruby, a button draws its frame as the style has it and its
@@ -475,6 +489,15 @@ void LessonWindow::showMessage(std::u16string_view message)
     if (settings_.ruby)
         if (auto* text = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
             showRuby(*text);
+    // Each new box's OK button gets a new icon from the style, and Qt's pixmap
+    // cache keeps every icon's pixmap under a key of its own until the cache
+    // is full: some 1.9 KB for every message. The first icon serves them all.
+    if (QAbstractButton* ok = box->button(QMessageBox::Ok)) {
+        if (okIcon_.isNull())
+            okIcon_ = ok->icon();
+        else
+            ok->setIcon(okIcon_);
+    }
     box->open();
 }
 

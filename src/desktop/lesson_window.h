@@ -9,6 +9,7 @@
 #include "lesson/form1.h"
 #include "lesson/support.h"
 
+#include <QIcon>
 #include <QWidget>
 
 #include <array>
@@ -45,6 +46,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void applyColours(const ColourScheme& scheme);
@@ -77,6 +79,8 @@ private:
     SupportSettings settings_;
     SupportMenu* supportMenu_ = nullptr;
     ReadAloud* readAloud_ = nullptr;
+    // The OK button's icon of the first message, for all later ones.
+    QIcon okIcon_;
 };
 
 QString toQString(std::u16string_view s);
