@@ -8,6 +8,7 @@
 #include "x_server.h"
 
 #include "lesson/support.h"
+#include "lesson/texts.h"
 
 #include <QDir>
 #include <QProcess>
@@ -122,7 +123,7 @@ void TestProjector::arguments_data()
     QTest::addColumn<int>("exitCode");
     QTest::addColumn<QByteArray>("out");
     QTest::addColumn<QByteArray>("err");
-    const QByteArray usage = "(usage: godojoken [--projector] [--colors=NAME] [--font=NAME])\n";
+    const QByteArray usage = "(usage: " + QByteArray(godo::texts::cli::kSynopsis.data()) + ")\n";
     QTest::newRow("unknown option") << QStringList{"--projecter"} << QStringList() << 2 << QByteArray()
         << "godojoken: unknown argument '--projecter' " + usage;
     QTest::newRow("a file name") << QStringList{"lesson.txt"} << QStringList() << 2 << QByteArray()
@@ -169,7 +170,8 @@ void TestProjector::help_namesEveryOptionAndValue()
         const Run r = runWith({QString::fromLatin1(option)});
         QCOMPARE(r.exitCode, 0);
         QVERIFY(r.err.isEmpty());
-        for (const char* listed : {"-h, --help", "--projector", "--version", "--colors=NAME", "--font=NAME"})
+        for (const char* listed : {"-h, --help", "--projector", "--version", "--colors=NAME", "--font=NAME", "--ruby",
+                                   "--speech", "--rate=NAME"})
             QVERIFY2(r.out.contains(listed), listed);
         for (const godo::ColourScheme& s : godo::colourSchemes())
             QVERIFY(r.out.contains(QByteArray(s.name.data(), qsizetype(s.name.size()))));
