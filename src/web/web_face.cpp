@@ -1,8 +1,9 @@
 #include "web/web_face.h"
 
+#include "draw/colour_scheme.h"
 #include "lesson/layout.h"
 #include "lesson/texts.h"
-#include "lesson/utf.h"
+#include "web/js_values.h"
 
 #include <type_traits>
 
@@ -12,8 +13,6 @@ namespace godo::web {
 
 namespace {
 
-val js(std::u16string_view s) { return val(toUtf8(s)); }
-
 val name(Control c)
 {
     const std::string_view n = windowLayout()[c].name;
@@ -21,11 +20,6 @@ val name(Control c)
 }
 
 float packed(Rgb c) { return static_cast<float>((c.r << 16) | (c.g << 8) | c.b); }
-
-std::string css(Rgb c)
-{
-    return "rgb(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + ")";
-}
 
 const char* kindName(ControlKind k)
 {
@@ -87,6 +81,25 @@ val WebFace::drawing()
     out.set("ops", val(emscripten::typed_memory_view(flat_.size(), flat_.data())));
     out.set("texts", texts);
     return out;
+}
+
+bool WebFace::setColourScheme(const std::string& schemeName)
+{
+    const ColourScheme* scheme = findColourScheme(schemeName);
+    if (scheme)
+        form_->setColourScheme(*scheme);
+    return scheme != nullptr;
+}
+
+val WebFace::pressed() const
+{
+    const FigureState& s = form_->state();
+    val o = val::object();
+    o.set(name(Control::katei), s.fKatei != 0);
+    o.set(name(Control::sankaku), s.fSankaku != 0);
+    o.set(name(Control::henkaku), s.fHenkaku != 0);
+    o.set(name(Control::godo), s.fGodo != 0);
+    return o;
 }
 
 double WebFace::drawingVersion() const
