@@ -19,7 +19,7 @@ class SupportMenu {
     this.window = window;
     this.settings = settings;
     this.returnTo = null;
-    this.suppressClick = false;
+    this.longPressed = false;
 
     this.menu = document.createElement('div');
     this.menu.id = 'support-menu';
@@ -56,6 +56,8 @@ class SupportMenu {
     }
     this.menu.addEventListener('keydown', (e) => this.key(e));
     this.menu.addEventListener('contextmenu', (e) => e.preventDefault());
+    // A press on the menu's headings or edge keeps the focus in it.
+    this.menu.addEventListener('mousedown', (e) => e.preventDefault());
     this.menu.addEventListener('focusout', (e) => {
       if (!this.menu.contains(e.relatedTarget))
         this.close(false);
@@ -107,7 +109,7 @@ class SupportMenu {
       start = [e.clientX, e.clientY];
       timer = setTimeout(() => {
         timer = 0;
-        this.suppressClick = true;
+        this.longPressed = true;
         this.open(start[0], start[1], document.activeElement);
       }, LONG_PRESS_MS);
     });
@@ -117,14 +119,13 @@ class SupportMenu {
     });
     for (const type of ['pointerup', 'pointercancel'])
       w.addEventListener(type, cancel);
-    // The press that opened the menu is not also a click on a control.
-    w.addEventListener('click', (e) => {
-      if (this.suppressClick) {
-        this.suppressClick = false;
-        e.stopPropagation();
+    // The press that opened the menu is not also a click, on a control or
+    // on the menu that opened under the finger.
+    w.addEventListener('touchend', (e) => {
+      if (this.longPressed)
         e.preventDefault();
-      }
-    }, true);
+      this.longPressed = false;
+    }, { passive: false });
     // A press outside the open menu closes it.
     document.addEventListener('pointerdown', (e) => {
       if (this.isOpen() && !this.menu.contains(e.target) && e.target !== this.button)
