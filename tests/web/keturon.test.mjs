@@ -59,6 +59,8 @@ test('Alt+Down opens the list without a choice; the mouse chooses in it', async 
   await click(page, 'keturon-entry-3');
   assert.equal(await isOpen(page), false);
   assert.equal(await expanded(page), 'false');
+  // A mouse's press leaves the field its usual keyboard: no inputmode at all.
+  assert.equal(await page.$eval('#keturon-field', (f) => f.hasAttribute('inputmode')), false);
   // The ASCII letters between the full-width signs, read back from the field.
   assert.deepEqual(codePoints(await fieldText(page)), codePoints('∠APM＝∠BQM'));
   assert.deepEqual(codePoints(await fieldText(page)),
