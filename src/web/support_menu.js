@@ -93,7 +93,8 @@ class SupportMenu {
         this.open(e.clientX, e.clientY, document.activeElement);
     });
     document.addEventListener('keydown', (e) => {
-      if (!this.isOpen() && this.window.isConnected
+      // Not behind the lesson's message, which keeps the focus until it is read.
+      if (!this.isOpen() && this.window.isConnected && !document.querySelector('dialog[open]')
           && (e.key === 'ContextMenu' || (e.shiftKey && e.key === 'F10'))) {
         e.preventDefault();
         this.openAtFocus();

@@ -12,63 +12,121 @@ namespace godo::web {
 
 namespace {
 
-val schemeObject(const ColourScheme& s)
+// The table goes to the page as one JSON text: a few hundred values, which
+// one by one across the module's boundary would cost the first figure
+// milliseconds.
+class Json {
+public:
+    Json& raw(std::string_view s)
+    {
+        out_ += s;
+        return *this;
+    }
+    Json& text(std::string_view s)
+    {
+        out_ += '"';
+        for (char c : s) {
+            if (c == '"' || c == '\\')
+                out_ += '\\';
+            if (static_cast<unsigned char>(c) < 0x20)
+                continue; // none of the core's texts has a control character
+            out_ += c;
+        }
+        out_ += '"';
+        return *this;
+    }
+    Json& text(std::u16string_view s) { return text(toUtf8(s)); }
+    Json& key(std::string_view k) { return comma().text(k).raw(":"); }
+    Json& colour(Rgb c) { return text(css(c)); }
+    Json& open(char bracket)
+    {
+        comma();
+        out_ += bracket;
+        first_ = true;
+        return *this;
+    }
+    Json& close(char bracket)
+    {
+        out_ += bracket;
+        first_ = false;
+        return *this;
+    }
+    // Before a value in a list; after a key nothing is needed.
+    Json& item()
+    {
+        comma();
+        return *this;
+    }
+    std::string str() const { return out_; }
+
+private:
+    Json& comma()
+    {
+        if (!first_ && !out_.empty() && out_.back() != ':')
+            out_ += ',';
+        first_ = false;
+        return *this;
+    }
+    std::string out_;
+    bool first_ = true;
+};
+
+void scheme(Json& j, const ColourScheme& s)
 {
-    val o = val::object();
-    o.set("name", std::string(s.name));
-    o.set("caption", js(s.caption));
-    val pens = val::array();
+    j.open('{');
+    j.key("name").text(s.name);
+    j.key("caption").text(s.caption);
+    j.key("pens").open('[');
     for (Rgb c : s.pens)
-        pens.call<void>("push", css(c));
-    o.set("pens", pens);
-    o.set("picture", css(s.pen(kBackground)));
-    o.set("window", css(s.window));
-    o.set("labelText", css(s.labelText));
-    o.set("frameShadow", css(s.frameShadow));
-    o.set("frameLight", css(s.frameLight));
-    o.set("focus", css(s.focus));
-    return o;
+        j.item().colour(c);
+    j.close(']');
+    j.key("picture").colour(s.pen(kBackground));
+    j.key("window").colour(s.window);
+    j.key("labelText").colour(s.labelText);
+    j.key("frameShadow").colour(s.frameShadow);
+    j.key("frameLight").colour(s.frameLight);
+    j.key("focus").colour(s.focus);
+    j.close('}');
 }
 
 } // namespace
 
-val pageSupport()
+std::string pageSupport()
 {
-    val out = val::object();
-    val names = val::object();
-    names.set("colours", std::string(setting::kColours));
-    names.set("font", std::string(setting::kFont));
-    out.set("names", names);
-    val defaults = val::object();
+    Json j;
+    j.open('{');
+    j.key("names").open('{');
+    j.key("colours").text(setting::kColours);
+    j.key("font").text(setting::kFont);
+    j.close('}');
+    j.key("defaults").open('{');
     for (const SettingValue& v : settingValues(SupportSettings{}))
-        defaults.set(std::string(v.name), std::string(v.value));
-    out.set("defaults", defaults);
-    out.set("highContrast", std::string(colourScheme(ColourSchemeId::WhiteOnBlack).name));
-
-    val texts = val::object();
-    texts.set("menu", js(texts::support::kMenu));
-    texts.set("colours", js(texts::support::kColours));
-    texts.set("font", js(texts::support::kFont));
-    out.set("texts", texts);
-
-    val schemes = val::array();
+        j.key(v.name).text(v.value);
+    j.close('}');
+    j.key("highContrast").text(colourScheme(ColourSchemeId::WhiteOnBlack).name);
+    j.key("texts").open('{');
+    j.key("menu").text(texts::support::kMenu);
+    j.key("colours").text(texts::support::kColours);
+    j.key("font").text(texts::support::kFont);
+    j.close('}');
+    j.key("schemes").open('[');
     for (const ColourScheme& s : colourSchemes())
-        schemes.call<void>("push", schemeObject(s));
-    out.set("schemes", schemes);
-
-    val fonts = val::array();
+        scheme(j, s);
+    j.close(']');
+    j.key("fonts").open('[');
     for (const FontChoice& f : fontChoices()) {
-        val o = val::object();
-        o.set("name", std::string(f.name));
-        o.set("caption", js(f.caption));
-        val families = val::array();
+        j.open('{');
+        j.key("name").text(f.name);
+        j.key("caption").text(f.caption);
+        j.key("families").open('[');
         for (std::u16string_view family : fontFamilies(f))
-            families.call<void>("push", js(family));
-        o.set("families", families);
-        fonts.call<void>("push", o);
+            j.item().text(family);
+        j.close(']');
+        j.close('}');
     }
-    out.set("fonts", fonts);
-    return out;
+    j.close(']');
+    j.close('}');
+    return j.str();
 }
 
 val givenSettings(const std::string& text)

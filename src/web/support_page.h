@@ -10,13 +10,13 @@
 
 namespace godo::web {
 
-// { names: { colours, font }, defaults: { colors: …, font: … }, highContrast:
+// As JSON: { names: { colours, font }, defaults: { colors: …, font: … }, highContrast:
 //   the scheme for a device that asks for more contrast, texts: { menu,
 //   colours, font }, schemes: [{ name, caption, pens: [16 CSS colours],
 //   picture: the picture area's background (the erase pen), window,
 //   labelText, frameShadow, frameLight, focus }], fonts: [{ name, caption,
 //   families }] }
-emscripten::val pageSupport();
+std::string pageSupport();
 
 // The settings that `text` ("colors=cud&font=ud", as a link or the stored
 // choice spells them) gives, as { name: value }; a pair whose name or value

@@ -30,7 +30,7 @@ class PageSupport {
   // the page shows.
   constructor(core, onChange) {
     this.core = core;
-    this.table = core.support();
+    this.table = JSON.parse(core.support());
     this.onChange = onChange;
     this.chosen = core.givenSettings(storedText());
     this.takeLink();
