@@ -2,9 +2,11 @@
 
 #include "lesson/support.h"
 #include "lesson/texts.h"
-#include "web/js_values.h"
+#include "web/json_text.h"
 
+#include <initializer_list>
 #include <string_view>
+#include <utility>
 
 using emscripten::val;
 
@@ -15,118 +17,118 @@ namespace {
 // The table goes to the page as one JSON text: a few hundred values, which
 // one by one across the module's boundary would cost the first figure
 // milliseconds.
-class Json {
-public:
-    Json& raw(std::string_view s)
-    {
-        out_ += s;
-        return *this;
-    }
-    Json& text(std::string_view s)
-    {
-        out_ += '"';
-        for (char c : s) {
-            if (c == '"' || c == '\\')
-                out_ += '\\';
-            if (static_cast<unsigned char>(c) < 0x20)
-                continue; // none of the core's texts has a control character
-            out_ += c;
-        }
-        out_ += '"';
-        return *this;
-    }
-    Json& text(std::u16string_view s) { return text(toUtf8(s)); }
-    Json& key(std::string_view k) { return comma().text(k).raw(":"); }
-    Json& colour(Rgb c) { return text(css(c)); }
-    Json& open(char bracket)
-    {
-        comma();
-        out_ += bracket;
-        first_ = true;
-        return *this;
-    }
-    Json& close(char bracket)
-    {
-        out_ += bracket;
-        first_ = false;
-        return *this;
-    }
-    // Before a value in a list; after a key nothing is needed.
-    Json& item()
-    {
-        comma();
-        return *this;
-    }
-    std::string str() const { return out_; }
 
-private:
-    Json& comma()
-    {
-        if (!first_ && !out_.empty() && out_.back() != ':')
-            out_ += ',';
-        first_ = false;
-        return *this;
-    }
-    std::string out_;
-    bool first_ = true;
-};
-
-void scheme(Json& j, const ColourScheme& s)
+void scheme(JsonText& j, const ColourScheme& s)
 {
-    j.open('{');
-    j.key("name").text(s.name);
-    j.key("caption").text(s.caption);
-    j.key("pens").open('[');
-    for (Rgb c : s.pens)
-        j.item().colour(c);
-    j.close(']');
-    j.key("picture").colour(s.pen(kBackground));
-    j.key("window").colour(s.window);
-    j.key("labelText").colour(s.labelText);
-    j.key("frameShadow").colour(s.frameShadow);
-    j.key("frameLight").colour(s.frameLight);
-    j.key("focus").colour(s.focus);
-    j.close('}');
+    j.out += '{';
+    j.key("name");
+    j.text(s.name);
+    j.out += ',';
+    j.key("caption");
+    j.text(s.caption);
+    j.out += ',';
+    j.key("pens");
+    j.out += '[';
+    for (std::size_t i = 0; i < s.pens.size(); ++i) {
+        if (i)
+            j.out += ',';
+        j.rgb(s.pens[i]);
+    }
+    j.out += ']';
+    const std::pair<std::string_view, Rgb> window[] = {
+        {"picture", s.pen(kBackground)}, {"window", s.window},         {"labelText", s.labelText},
+        {"frameShadow", s.frameShadow},  {"frameLight", s.frameLight}, {"focus", s.focus},
+    };
+    for (const auto& [name, colour] : window) {
+        j.out += ',';
+        j.key(name);
+        j.rgb(colour);
+    }
+    j.out += '}';
+}
+
+void font(JsonText& j, const FontChoice& f)
+{
+    j.out += '{';
+    j.key("name");
+    j.text(f.name);
+    j.out += ',';
+    j.key("caption");
+    j.text(f.caption);
+    j.out += ',';
+    j.key("families");
+    j.out += '[';
+    bool first = true;
+    for (std::u16string_view family : fontFamilies(f)) {
+        if (!first)
+            j.out += ',';
+        first = false;
+        j.text(family);
+    }
+    j.out += "]}";
+}
+
+// { "k": "v", … } of texts.
+template <class Text>
+void texts(JsonText& j, std::initializer_list<std::pair<std::string_view, Text>> pairs)
+{
+    j.out += '{';
+    bool first = true;
+    for (const auto& [k, v] : pairs) {
+        if (!first)
+            j.out += ',';
+        first = false;
+        j.key(k);
+        j.text(v);
+    }
+    j.out += '}';
 }
 
 } // namespace
 
 std::string pageSupport()
 {
-    Json j;
-    j.open('{');
-    j.key("names").open('{');
-    j.key("colours").text(setting::kColours);
-    j.key("font").text(setting::kFont);
-    j.close('}');
-    j.key("defaults").open('{');
-    for (const SettingValue& v : settingValues(SupportSettings{}))
-        j.key(v.name).text(v.value);
-    j.close('}');
-    j.key("highContrast").text(colourScheme(ColourSchemeId::WhiteOnBlack).name);
-    j.key("texts").open('{');
-    j.key("menu").text(texts::support::kMenu);
-    j.key("colours").text(texts::support::kColours);
-    j.key("font").text(texts::support::kFont);
-    j.close('}');
-    j.key("schemes").open('[');
-    for (const ColourScheme& s : colourSchemes())
-        scheme(j, s);
-    j.close(']');
-    j.key("fonts").open('[');
-    for (const FontChoice& f : fontChoices()) {
-        j.open('{');
-        j.key("name").text(f.name);
-        j.key("caption").text(f.caption);
-        j.key("families").open('[');
-        for (std::u16string_view family : fontFamilies(f))
-            j.item().text(family);
-        j.close(']');
-        j.close('}');
+    JsonText j;
+    j.out += '{';
+    j.key("names");
+    texts<std::string_view>(j, {{"colours", setting::kColours}, {"font", setting::kFont}});
+    j.out += ',';
+    j.key("defaults");
+    j.out += '{';
+    bool first = true;
+    for (const SettingValue& v : settingValues(SupportSettings{})) {
+        if (!first)
+            j.out += ',';
+        first = false;
+        j.key(v.name);
+        j.text(v.value);
     }
-    j.close(']');
-    j.close('}');
-    return j.str();
+    j.out += "},";
+    j.key("highContrast");
+    j.text(colourScheme(ColourSchemeId::WhiteOnBlack).name);
+    j.out += ',';
+    j.key("texts");
+    texts<std::u16string_view>(j, {{"menu", texts::support::kMenu},
+                                   {"colours", texts::support::kColours},
+                                   {"font", texts::support::kFont}});
+    j.out += ',';
+    j.key("schemes");
+    j.out += '[';
+    for (const ColourScheme& s : colourSchemes()) {
+        if (&s != colourSchemes().data())
+            j.out += ',';
+        scheme(j, s);
+    }
+    j.out += "],";
+    j.key("fonts");
+    j.out += '[';
+    for (const FontChoice& f : fontChoices()) {
+        if (&f != fontChoices().data())
+            j.out += ',';
+        font(j, f);
+    }
+    j.out += "]}";
+    return j.out;
 }
 
 val givenSettings(const std::string& text)

@@ -12,10 +12,10 @@ namespace godo::web {
 
 // As JSON: { names: { colours, font }, defaults: { colors: …, font: … }, highContrast:
 //   the scheme for a device that asks for more contrast, texts: { menu,
-//   colours, font }, schemes: [{ name, caption, pens: [16 CSS colours],
+//   colours, font }, schemes: [{ name, caption, pens: [16 colours],
 //   picture: the picture area's background (the erase pen), window,
 //   labelText, frameShadow, frameLight, focus }], fonts: [{ name, caption,
-//   families }] }
+//   families }] }, every colour as [r, g, b]
 std::string pageSupport();
 
 // The settings that `text` ("colors=cud&font=ud", as a link or the stored

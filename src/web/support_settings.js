@@ -95,12 +95,13 @@ class PageSupport {
   // elements that show them.
   applyColours(elements) {
     const s = this.scheme();
+    const css = (c) => 'rgb(' + c.join(', ') + ')';
     const properties = {
       '--window': s.window, '--label-text': s.labelText, '--frame-shadow': s.frameShadow,
       '--frame-light': s.frameLight, '--focus': s.focus, '--picture': s.picture,
     };
     for (const el of elements)
       for (const [p, v] of Object.entries(properties))
-        el.style.setProperty(p, v);
+        el.style.setProperty(p, css(v));
   }
 }

@@ -3,7 +3,7 @@
 #include "draw/colour_scheme.h"
 #include "lesson/layout.h"
 #include "lesson/texts.h"
-#include "web/js_values.h"
+#include "lesson/utf.h"
 
 #include <type_traits>
 
@@ -13,6 +13,8 @@ namespace godo::web {
 
 namespace {
 
+val js(std::u16string_view s) { return val(toUtf8(s)); }
+
 val name(Control c)
 {
     const std::string_view n = windowLayout()[c].name;
@@ -20,6 +22,11 @@ val name(Control c)
 }
 
 float packed(Rgb c) { return static_cast<float>((c.r << 16) | (c.g << 8) | c.b); }
+
+std::string css(Rgb c)
+{
+    return "rgb(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + ")";
+}
 
 const char* kindName(ControlKind k)
 {

@@ -57,13 +57,7 @@ export async function toLastStep(page) {
 }
 
 // The core's colour schemes, each colour as [r, g, b].
-export async function colourSchemes(page) {
-  const rgb = (css) => css.match(/\d+/g).map(Number);
-  const schemes = await page.evaluate(() => JSON.parse(godojoken.core.support()).schemes);
-  return schemes.map((s) => ({ ...s, pens: s.pens.map(rgb), picture: rgb(s.picture), window: rgb(s.window),
-                               labelText: rgb(s.labelText), frameShadow: rgb(s.frameShadow),
-                               frameLight: rgb(s.frameLight), focus: rgb(s.focus) }));
-}
+export const colourSchemes = (page) => page.evaluate(() => JSON.parse(godojoken.core.support()).schemes);
 
 // The figure as the screen shows it: a screenshot of a box of the picture
 // area, given in twips, decoded. at(x, y) takes twips too.
