@@ -10,13 +10,15 @@
 
 const LONG_PRESS_MS = 550;
 const LONG_PRESS_SLOP = 10; // CSS pixels a finger may wander
-const MARGIN_GAP = 8; // between the button and the view's edge and the window
+// Room the button needs on each side: the page's style sets it 8 px in from
+// the view's corner.
+const MARGIN_GAP = 8;
 
 class SupportMenu {
-  // window: the lesson's window element, whose context menu this is; table:
-  // the core's support table; settings: the page's PageSupport.
-  constructor(window, table, settings) {
-    this.window = window;
+  // lessonWindow: the lesson's window element, whose context menu this is;
+  // table: the core's support table; settings: the page's PageSupport.
+  constructor(lessonWindow, table, settings) {
+    this.lessonWindow = lessonWindow;
     this.settings = settings;
     this.returnTo = null;
     this.longPressed = false;
@@ -83,7 +85,7 @@ class SupportMenu {
   }
 
   listen() {
-    const w = this.window;
+    const w = this.lessonWindow;
     w.addEventListener('contextmenu', (e) => {
       e.preventDefault();
       // A context menu from the keyboard comes without a pointer's place.
@@ -94,7 +96,7 @@ class SupportMenu {
     });
     document.addEventListener('keydown', (e) => {
       // Not behind the lesson's message, which keeps the focus until it is read.
-      if (!this.isOpen() && this.window.isConnected && !document.querySelector('dialog[open]')
+      if (!this.isOpen() && this.lessonWindow.isConnected && !document.querySelector('dialog[open]')
           && (e.key === 'ContextMenu' || (e.shiftKey && e.key === 'F10'))) {
         e.preventDefault();
         this.openAtFocus();
@@ -137,8 +139,8 @@ class SupportMenu {
   isOpen() { return !this.menu.hidden; }
 
   openAtFocus() {
-    const from = document.activeElement && this.window.contains(document.activeElement)
-      ? document.activeElement : this.window;
+    const from = document.activeElement && this.lessonWindow.contains(document.activeElement)
+      ? document.activeElement : this.lessonWindow;
     const r = from.getBoundingClientRect();
     this.open(r.left, r.bottom, from);
   }
@@ -210,10 +212,10 @@ class SupportMenu {
     const b = this.button;
     b.hidden = false;
     const view = document.documentElement;
-    const r = this.window.getBoundingClientRect();
+    const r = this.lessonWindow.getBoundingClientRect();
     const room = view.clientWidth - r.right >= b.offsetWidth + 2 * MARGIN_GAP
       || r.top >= b.offsetHeight + 2 * MARGIN_GAP;
-    b.hidden = !room || !this.window.isConnected;
+    b.hidden = !room || !this.lessonWindow.isConnected;
   }
 
   remove() {

@@ -114,6 +114,8 @@ test('with every control unlocked, Tab goes through them in the layout\'s order'
   }
   assert.deepEqual(order, ['hidari', 'migi', 'saisyo', 'owari', 'katei', 'sankaku', 'henkaku', 'godo',
                            'keturon-field', 'Command1']);
+  // The page's order is the lesson's: no tabindex above 0 says otherwise.
+  assert.deepEqual(await p.$$eval('[tabindex]', (es) => es.filter((e) => e.tabIndex > 0).map((e) => e.id)), []);
   assert.deepEqual(p.problems, []);
   await p.close();
 });

@@ -91,6 +91,7 @@ test('served from this machine: an installable app that opens again offline', as
     const app = JSON.parse(manifest.data);
     assert.equal(app.name, '三角形の合同条件');
     assert.equal(app.display, 'standalone');
+    assert.equal(app.orientation, undefined, 'either way up');
     const installability = await cdp.send('Page.getInstallabilityErrors');
     assert.deepEqual(installability.installabilityErrors, []);
 
