@@ -6,6 +6,8 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { join } from 'node:path';
+import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
 import { launch } from './lib/browser.mjs';
 import { openLesson, click, state, toLastStep, PAGE_URL, WEB_DIR } from './lib/lesson.mjs';
 import { serve } from './lib/serve.mjs';
@@ -110,5 +112,27 @@ test('served from this machine: an installable app that opens again offline', as
   } finally {
     server.stop();
     await page.close();
+  }
+});
+
+test('served: a new version of the page shows at the next start, not the kept copy', async () => {
+  const site = mkdtempSync(join(tmpdir(), 'godo-site-'));
+  cpSync(join(WEB_DIR, 'site'), site, { recursive: true });
+  const server = await serve(site);
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
+  try {
+    await page.goto(server.url);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    // The server now has a new page; the worker still keeps the old one.
+    const index = join(site, 'index.html');
+    writeFileSync(index, readFileSync(index, 'utf8').replace('<meta name="referrer"', '<meta name="godo-version" content="2"><meta name="referrer"'));
+    await page.reload();
+    await page.waitForFunction(() => performance.getEntriesByName('godo-first-figure').length > 0);
+    assert.equal(await page.$eval('meta[name="godo-version"]', (m) => m.content).catch(() => 'the kept copy'), '2');
+  } finally {
+    server.stop();
+    await context.close();
+    rmSync(site, { recursive: true, force: true });
   }
 });
