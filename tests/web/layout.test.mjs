@@ -185,12 +185,12 @@ test('the shipped page hands nothing to a script: no hook, no state, no test bin
 // the device gives it the system's).
 const SCHEME_ROWS = [
   ...['standard', 'cud', 'white-on-black', 'yellow-on-black', 'paper'].map((s) => [s, '#colors=' + s, [], s, true]),
-  ['unknown names and values ignored', '#colors=nonesuch&font=ud&x=1', [], 'standard', true],
+  ['unknown names and values ignored', '#colors=nonesuch&font=ud&x=1', [], 'standard', true, 'ud'],
   ['more contrast asked, nothing chosen', '', [['prefers-contrast', 'more']], 'white-on-black', true],
   ['a contrast theme, nothing chosen', '', [['forced-colors', 'active']], 'white-on-black', false],
   ['a contrast theme, paper chosen', '#colors=paper', [['forced-colors', 'active']], 'paper', false],
 ];
-for (const [label, hash, media, expected, window] of SCHEME_ROWS) {
+for (const [label, hash, media, expected, window, font = 'standard'] of SCHEME_ROWS) {
   test(`colours: ${label}`, async () => {
     const context = await browser.createBrowserContext();
     const p = await openLesson(context, PAGE_URL + hash, async (tab) => {
@@ -198,6 +198,8 @@ for (const [label, hash, media, expected, window] of SCHEME_ROWS) {
       await cdp.send('Emulation.setEmulatedMedia', { features: media.map(([name, value]) => ({ name, value })) });
     });
     const s = (await colourSchemes(p)).find((x) => x.name === expected);
+    const family = await p.evaluate((f) => JSON.parse(godojoken.core.support()).fonts.find((x) => x.name === f).families[0], font);
+    assert.ok((await p.$eval('#lesson', (e) => e.style.getPropertyValue('--godo-font-family'))).startsWith(`"${family}"`), font);
     const at = async (point) => (await screenshotColours(p, [point]))[0];
     assert.deepEqual(await pixel(p, 8000, 7000), s.picture, 'picture area');
     assert.ok(near(await pixel(p, 3000, 2000), s.pens[15]), 'line ｌ');
