@@ -235,10 +235,12 @@ class LessonPage {
     this.after();
     performance.mark('godo-figure-rendered');
     this.root.hidden = false;
-    this.menu.placeButton();
     this.keturon.fit();
     this.controls.get(this.layout.tabOrder[0]).element.focus();
     performance.mark('godo-first-figure');
+    // The support button beside the window once the window is up: it needs
+    // the laid-out page, which the first figure does not wait for.
+    setTimeout(() => this.menu.placeButton());
   }
 
   showMessage(text) {

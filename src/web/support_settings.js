@@ -32,7 +32,7 @@ class PageSupport {
     this.core = core;
     this.table = JSON.parse(core.support());
     this.onChange = onChange;
-    this.chosen = core.givenSettings(storedText());
+    this.chosen = this.given(storedText());
     this.takeLink();
     // The device's own wishes, followed while nobody chose a scheme.
     this.device = ['(forced-colors: active)', '(prefers-contrast: more)'].map((q) => matchMedia(q));
@@ -44,9 +44,15 @@ class PageSupport {
     });
   }
 
+  // What a text gives, as the core reads it; nothing asked of the core where
+  // there is nothing to read, as on a first start.
+  given(text) {
+    return text ? this.core.givenSettings(text) : {};
+  }
+
   // The settings the link gives, kept; true when it gave any.
   takeLink() {
-    const given = this.core.givenSettings(linkText());
+    const given = this.given(linkText());
     if (Object.keys(given).length === 0)
       return false;
     Object.assign(this.chosen, given);
@@ -74,7 +80,7 @@ class PageSupport {
   }
 
   choose(name, value) {
-    if (Object.keys(this.core.givenSettings(name + '=' + value)).length === 0)
+    if (Object.keys(this.given(name + '=' + value)).length === 0)
       return;
     this.chosen[name] = value;
     this.store();
