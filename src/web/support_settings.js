@@ -57,6 +57,12 @@ class PageSupport {
       return false;
     Object.assign(this.chosen, given);
     this.store();
+    // Taken: a reload keeps what the menu chooses from now on, not the link's.
+    try {
+      history.replaceState(history.state, '', location.href.split('#')[0]);
+    } catch (e) {
+      // A page whose address may not change keeps the link's settings on reload.
+    }
     return true;
   }
 

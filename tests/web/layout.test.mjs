@@ -198,6 +198,8 @@ for (const [label, hash, media, expected, window, font = 'standard'] of SCHEME_R
       await cdp.send('Emulation.setEmulatedMedia', { features: media.map(([name, value]) => ({ name, value })) });
     });
     const s = (await colourSchemes(p)).find((x) => x.name === expected);
+    // A link's settings are taken, and leave the address: a reload keeps what is chosen later.
+    assert.equal(await p.evaluate(() => location.hash), '');
     const family = await p.evaluate((f) => JSON.parse(godojoken.core.support()).fonts.find((x) => x.name === f).families[0], font);
     assert.ok((await p.$eval('#lesson', (e) => e.style.getPropertyValue('--godo-font-family'))).startsWith(`"${family}"`), font);
     const at = async (point) => (await screenshotColours(p, [point]))[0];
