@@ -227,7 +227,8 @@ class LessonPage {
   start() {
     performance.mark('godo-window-built');
     this.face.load();
-    // A scheme other than the standard, which the load step draws in.
+    // The load step draws in the core's default scheme; one chosen instead
+    // is drawn at once, before the window first shows.
     const scheme = this.support.scheme().name;
     if (scheme !== this.faceScheme)
       this.face.setColourScheme(scheme);
