@@ -1,6 +1,8 @@
 // What the shipped page sees of the WebAssembly module: the face it drives,
-// the window's layout and the format of the figure's operations.
+// the window's layout, the format of the figure's operations and the
+// support settings.
 
+#include "web/support_page.h"
 #include "web/web_face.h"
 
 #include <emscripten/bind.h>
@@ -14,7 +16,11 @@ EMSCRIPTEN_BINDINGS(godojoken)
         .function("clicked", &WebFace::clicked)
         .function("chosen", &WebFace::chosen)
         .function("drawing", &WebFace::drawing)
-        .function("drawingVersion", &WebFace::drawingVersion);
+        .function("drawingVersion", &WebFace::drawingVersion)
+        .function("setColourScheme", &WebFace::setColourScheme)
+        .function("pressed", &WebFace::pressed);
     emscripten::function("layout", &godo::web::pageLayout);
     emscripten::function("opFormat", &godo::web::opFormat);
+    emscripten::function("support", &godo::web::pageSupport);
+    emscripten::function("givenSettings", &godo::web::givenSettings);
 }

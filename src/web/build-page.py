@@ -22,7 +22,7 @@ import sys
 from pathlib import Path
 
 # The page's scripts, in the order they build on each other.
-SCRIPTS = ["figure_svg.js", "keturon_combobox.js", "lesson_page.js"]
+SCRIPTS = ["figure_svg.js", "keturon_combobox.js", "support_settings.js", "support_menu.js", "lesson_page.js"]
 # Where the page has started, and the test build's hooks go.
 TESTING_MARK = "/*@TESTING@*/"
 

@@ -73,7 +73,10 @@ class KeturonCombobox {
     // field back its usual one.
     box.addEventListener('pointerdown', (e) => {
       this.touch = e.pointerType === 'touch' || e.pointerType === 'pen';
-      this.input.inputMode = this.touch ? 'none' : '';
+      if (this.touch)
+        this.input.inputMode = 'none';
+      else
+        this.input.removeAttribute('inputmode');
     });
     this.input.addEventListener('click', () => {
       if (this.touch)

@@ -5,9 +5,9 @@
 
 const POINTS_TO_PIXELS = 96 / 72;
 
-function cssFamilies(families) {
+function cssFamilies(families, layoutFamily = families[0]) {
   // ＭＳ Ｐゴシック is also known by its English name on Windows.
-  const names = [families[0], 'MS PGothic', ...families.slice(1)];
+  const names = families.flatMap((f) => (f === layoutFamily ? [f, 'MS PGothic'] : [f]));
   return names.map((f) => '"' + f + '"').join(', ') + ', sans-serif';
 }
 
@@ -30,7 +30,12 @@ class LessonPage {
     this.controls = new Map(); // name → { element, setEnabled }
     this.shownVersion = -1;
     this.endRequested = false;
+    this.support = new PageSupport(core, () => this.applySupport());
+    // The scheme the core draws in: its default until the load step is done.
+    this.faceScheme = this.support.table.defaults[this.support.table.names.colours];
     this.build();
+    this.menu = new SupportMenu(this.root, this.support.table, this.support);
+    this.applySupport();
     this.fitToView();
     // Resizing, turning a tablet and the browser's zoom all resize the view;
     // the event comes before the next frame is drawn, so the window is never
@@ -47,6 +52,24 @@ class LessonPage {
     const u = Math.min(view.clientWidth / this.layout.width, view.clientHeight / this.layout.height);
     if (u > 0)
       this.root.style.setProperty('--u', u + 'px');
+    if (!this.root.hidden)
+      this.menu.placeButton();
+  }
+
+  // The support settings as they are now: the window's colours and font at
+  // once, the figure redrawn by the core in a new scheme.
+  applySupport() {
+    const scheme = this.support.scheme();
+    const shown = [this.root, this.menu.menu, this.menu.button];
+    this.support.applyColours(shown);
+    const family = cssFamilies(this.support.font().families, this.layout.fontFamilies[0]);
+    for (const el of shown)
+      el.style.setProperty('--godo-font-family', family);
+    this.menu.update();
+    if (this.face && scheme.name !== this.faceScheme) {
+      this.faceScheme = scheme.name;
+      this.dispatch(() => this.face.setColourScheme(scheme.name));
+    }
   }
 
   build() {
@@ -57,10 +80,8 @@ class LessonPage {
     root.style.setProperty('--height', w.height);
     root.style.width = 'calc(var(--u) * ' + w.width + ')';
     root.style.height = 'calc(var(--u) * ' + w.height + ')';
-    root.style.background = w.back;
     root.style.fontFamily = family;
 
-    const tabIndex = new Map(w.tabOrder.map((name, i) => [name, i + 1]));
     // Which label names which controls: a group of their own for some.
     const groupOf = new Map();
     const labelOf = new Map();
@@ -83,11 +104,14 @@ class LessonPage {
         groupOf.set(m.name, { box, left, top });
     }
 
-    // In the page in reading order, top to bottom and left to right, so that
-    // a screen reader reads each label just before what it names; the tab
-    // order is the layout's, through tabindex.
-    const reading = [...w.controls].sort((a, b) => a.top - b.top || a.left - b.left);
-    for (const c of reading) {
+    // In the page in the lesson's tab order, so that Tab and a screen reader
+    // go the same way with no tabindex of their own, each label just before
+    // what it names.
+    const byName = new Map(w.controls.map((c) => [c.name, c]));
+    const order = w.tabOrder.flatMap((name) => (labelOf.has(name) ? [labelOf.get(name), name] : [name]));
+    const placed = new Set(order);
+    order.push(...w.controls.map((c) => c.name).filter((name) => !placed.has(name)));
+    for (const c of [...new Set(order)].map((name) => byName.get(name))) {
       let el;
       let setEnabled = (on) => { el.disabled = !on; };
       if (c.kind === 'button') {
@@ -108,8 +132,6 @@ class LessonPage {
         el = document.createElement('div');
         el.className = 'label';
         el.textContent = c.text;
-        el.style.color = c.fore;
-        el.style.background = c.back;
       } else {
         el = this.pictureArea(c, family);
       }
@@ -133,8 +155,6 @@ class LessonPage {
         el.style.fontWeight = f.weight;
       }
       const focusable = c.kind === 'combobox' ? this.keturon.input : el;
-      if (tabIndex.has(c.name))
-        focusable.tabIndex = tabIndex.get(c.name);
       parent.appendChild(el);
       this.controls.set(c.name, { element: focusable, setEnabled });
     }
@@ -147,6 +167,7 @@ class LessonPage {
   pictureArea(c, family) {
     const b = this.layout.pictureBorder;
     const frame = document.createElement('div');
+    frame.tabIndex = 0;
     frame.setAttribute('role', 'img');
     frame.setAttribute('aria-label', c.accessibleName);
     const svg = document.createElementNS(SVG, 'svg');
@@ -196,6 +217,9 @@ class LessonPage {
       this.figure.render(this.face.drawing());
       this.shownVersion = version;
     }
+    // Whether each overlay button's marks are shown, as the core has it.
+    for (const [name, on] of Object.entries(this.face.pressed()))
+      this.controls.get(name).element.setAttribute('aria-pressed', String(on));
     if (this.endRequested)
       this.takeDown();
   }
@@ -203,12 +227,21 @@ class LessonPage {
   start() {
     performance.mark('godo-window-built');
     this.face.load();
+    // The load step draws in the core's default scheme; one chosen instead
+    // is drawn at once, before the window first shows.
+    const scheme = this.support.scheme().name;
+    if (scheme !== this.faceScheme)
+      this.face.setColourScheme(scheme);
+    this.faceScheme = scheme;
     this.after();
     performance.mark('godo-figure-rendered');
     this.root.hidden = false;
     this.keturon.fit();
     this.controls.get(this.layout.tabOrder[0]).element.focus();
     performance.mark('godo-first-figure');
+    // The support button beside the window once the window is up: it needs
+    // the laid-out page, which the first figure does not wait for.
+    setTimeout(() => this.menu.placeButton());
   }
 
   showMessage(text) {
@@ -230,6 +263,7 @@ class LessonPage {
     this.face = null;
     this.root.remove();
     this.description.remove();
+    this.menu.remove();
     const ended = document.getElementById('ended');
     ended.textContent = this.layout.texts.ended;
     ended.hidden = false;
@@ -256,8 +290,11 @@ Promise.resolve(madeCore.ready ?? madeCore).then((c) => {
   const lesson = new LessonPage(c);
   lesson.start();
   /*@TESTING@*/
-  const ok = document.getElementById('message-ok');
+  const ok = document.createElement('button');
+  ok.type = 'button';
+  ok.id = 'message-ok';
   ok.textContent = lesson.layout.texts.messageOk;
   ok.addEventListener('click', () => document.getElementById('message').close());
+  document.getElementById('message').appendChild(ok);
   registerServiceWorker();
 });

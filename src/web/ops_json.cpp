@@ -3,59 +3,15 @@
 #include "draw/display_list.h"
 #include "draw/figure.h"
 #include "model/figure_state.h"
+#include "web/json_text.h"
 
-#include <cstdio>
 #include <type_traits>
 
 namespace godo::web {
 
 namespace {
 
-class Json {
-public:
-    std::string out;
-
-    void number(double v)
-    {
-        // Nine significant digits give back every 32-bit float exactly.
-        char buf[32];
-        std::snprintf(buf, sizeof buf, "%.9g", v);
-        out += buf;
-    }
-    void integer(long v) { out += std::to_string(v); }
-    void key(const char* k)
-    {
-        out += '"';
-        out += k;
-        out += "\":";
-    }
-    void rgb(Rgb c)
-    {
-        out += '[';
-        integer(c.r);
-        out += ',';
-        integer(c.g);
-        out += ',';
-        integer(c.b);
-        out += ']';
-    }
-    // Every code unit that is not printable ASCII as \uXXXX, so the JSON is
-    // plain ASCII whichever way the text was stored.
-    void text(std::u16string_view s)
-    {
-        out += '"';
-        for (char16_t c : s) {
-            if (c >= 0x20 && c < 0x7F && c != '"' && c != '\\') {
-                out += static_cast<char>(c);
-            } else {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(c));
-                out += buf;
-            }
-        }
-        out += '"';
-    }
-};
+using Json = JsonText;
 
 void op(Json& j, const DrawOp& o)
 {

@@ -1,5 +1,6 @@
 #include "web/web_face.h"
 
+#include "draw/colour_scheme.h"
 #include "lesson/layout.h"
 #include "lesson/texts.h"
 #include "lesson/utf.h"
@@ -87,6 +88,25 @@ val WebFace::drawing()
     out.set("ops", val(emscripten::typed_memory_view(flat_.size(), flat_.data())));
     out.set("texts", texts);
     return out;
+}
+
+bool WebFace::setColourScheme(const std::string& schemeName)
+{
+    const ColourScheme* scheme = findColourScheme(schemeName);
+    if (scheme)
+        form_->setColourScheme(*scheme);
+    return scheme != nullptr;
+}
+
+val WebFace::pressed() const
+{
+    const FigureState& s = form_->state();
+    val o = val::object();
+    o.set(name(Control::katei), s.fKatei != 0);
+    o.set(name(Control::sankaku), s.fSankaku != 0);
+    o.set(name(Control::henkaku), s.fHenkaku != 0);
+    o.set(name(Control::godo), s.fGodo != 0);
+    return o;
 }
 
 double WebFace::drawingVersion() const

@@ -54,6 +54,13 @@ public:
     // Changes when the drawing does: a new clear, or operations added to it.
     double drawingVersion() const;
 
+    // The figure in the colour scheme of that name from now on, drawn again
+    // at once; false, and nothing changed, for a name the program does not know.
+    bool setColourScheme(const std::string& schemeName);
+    // Whether the marks of each overlay button are shown now: { katei,
+    // sankaku, henkaku, godo } (what a screen reader hears as pressed).
+    emscripten::val pressed() const;
+
     // For the test build's hooks (the shipped page binds neither): sets one
     // field of the figure state out of the range the lesson keeps it in, as
     // Form1 allows, false for a field it does not know; and the state.

@@ -4,8 +4,16 @@
 
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
 import { launch } from './lib/browser.mjs';
-import { openLesson, click } from './lib/lesson.mjs';
+import { openLesson, click, toLastStep, PAGE_URL } from './lib/lesson.mjs';
+
+const AXE = readFileSync(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+const SCHEMES = ['standard', 'cud', 'white-on-black', 'yellow-on-black', 'paper'];
+// In the standard scheme the lesson's own colours stay as they are: white
+// captions on the olive window (4.19 : 1).
+const LESSON_OWN_COLOURS = ['#Label1', '#Label3'];
 
 let browser, page;
 before(async () => {
@@ -13,6 +21,20 @@ before(async () => {
   page = await openLesson(browser);
 });
 after(async () => browser && browser.close());
+
+// axe-core's serious and critical findings on the page as it is now, and
+// whether it could check colour contrast at all (it cannot on a page it
+// takes to be off screen).
+async function audit(p, scheme) {
+  await p.evaluate(AXE);
+  const r = await p.evaluate(() => axe.run(document, { resultTypes: ['violations'] }));
+  const contrastChecked = !r.inapplicable.some((rule) => rule.id === 'color-contrast');
+  const own = (rule, n) => scheme === 'standard' && rule.id === 'color-contrast'
+    && LESSON_OWN_COLOURS.includes(n.target.join(' '));
+  const found = r.violations.filter((v) => ['serious', 'critical'].includes(v.impact))
+    .flatMap((v) => v.nodes.filter((n) => !own(v, n)).map((n) => v.id + ' ' + n.target.join(' ')));
+  return { contrastChecked, found };
+}
 
 const node = async (selector) =>
   page.accessibility.snapshot({ root: await page.$(selector), interestingOnly: false });
@@ -65,6 +87,9 @@ test('the picture is an image 「図形」 described as the desktop describes it
     + '等しい角の印：なし。合同条件：なし。');
   await click(page, 'katei');
   await click(page, 'migi');
+  // The overlay buttons say whether their marks are shown.
+  assert.deepEqual(await page.$$eval('#katei, #sankaku, #henkaku, #godo', (bs) => bs.map((b) => b.ariaPressed)),
+                   ['true', 'false', 'false', 'false']);
   img = await node('#gamen');
   assert.match(img.description, /直線ｎ（40度）。/);
   assert.match(img.description, /仮定の印：表示。/);
@@ -74,3 +99,18 @@ test('the description is read once, as the picture\'s, not again as text of the 
   const snapshot = JSON.stringify(await page.accessibility.snapshot({ interestingOnly: true }));
   assert.equal(snapshot.split('平行な直線ｌとｍ').length - 1, 1);
 });
+
+for (const scheme of SCHEMES) {
+  test(`axe-core: no serious or critical finding in ${scheme}, at load, with the support menu open and at the last step`, async () => {
+    const context = await browser.createBrowserContext();
+    const p = await openLesson(context, PAGE_URL + '#colors=' + scheme);
+    assert.deepEqual(await audit(p, scheme), { contrastChecked: true, found: [] }, 'at load');
+    await p.keyboard.press('ContextMenu');
+    assert.deepEqual(await audit(p, scheme), { contrastChecked: true, found: [] }, 'menu open');
+    await p.keyboard.press('Escape');
+    await toLastStep(p);
+    assert.deepEqual(await audit(p, scheme), { contrastChecked: true, found: [] }, 'at the last step');
+    assert.deepEqual(p.problems, []);
+    await context.close();
+  });
+}

@@ -59,6 +59,8 @@ test('Alt+Down opens the list without a choice; the mouse chooses in it', async 
   await click(page, 'keturon-entry-3');
   assert.equal(await isOpen(page), false);
   assert.equal(await expanded(page), 'false');
+  // A mouse's press leaves the field its usual keyboard: no inputmode at all.
+  assert.equal(await page.$eval('#keturon-field', (f) => f.hasAttribute('inputmode')), false);
   // The ASCII letters between the full-width signs, read back from the field.
   assert.deepEqual(codePoints(await fieldText(page)), codePoints('∠APM＝∠BQM'));
   assert.deepEqual(codePoints(await fieldText(page)),
@@ -132,9 +134,13 @@ async function tablet(p, width, height) {
   await cdp.send('Emulation.setDeviceMetricsOverride', { width, height, deviceScaleFactor: 2, mobile: true });
   await cdp.send('Emulation.setTouchEmulationEnabled', { enabled: true, maxTouchPoints: 5 });
   await frames(p);
-  const tap = async (x, y) => {
-    for (const type of ['touchStart', 'touchEnd'])
+  // hold: milliseconds between the finger's touch and its lifting.
+  const tap = async (x, y, hold = 0) => {
+    for (const type of ['touchStart', 'touchEnd']) {
       await cdp.send('Input.dispatchTouchEvent', { type, touchPoints: type === 'touchEnd' ? [] : [{ x, y }] });
+      if (hold && type === 'touchStart')
+        await new Promise((r) => setTimeout(r, hold));
+    }
     await frames(p);
   };
   return { tap };
@@ -171,6 +177,22 @@ test('a tap on a disabled control does nothing; a tap anywhere in an enabled one
   const migi = await boxOf(page, '#migi');
   await tap(migi[2] - 1, migi[3] - 1);
   assert.equal((await state(page)).kakudo, 45);
+});
+
+test('a long press opens the support menu and clicks nothing; a tap on an entry chooses it', async () => {
+  const { tap } = await tablet(page, 1180, 820);
+  const v = await drawingVersion(page);
+  // On 「仮定」, whose click would take the hypothesis marks away.
+  const katei = await boxOf(page, '#katei');
+  await tap(katei[0] + 20, katei[1] + 10, 800);
+  assert.deepEqual([await page.$eval('#support-menu', (m) => m.hidden), await drawingVersion(page)], [false, v]);
+  const paper = await boxOf(page, '[data-value="paper"]');
+  await tap((paper[0] + paper[2]) / 2, (paper[1] + paper[3]) / 2);
+  assert.deepEqual(await page.$eval('#support-menu', (m) => [m.hidden, m.querySelector('[data-value="paper"]').ariaChecked]),
+                   [true, 'true']);
+  assert.notEqual(await drawingVersion(page), v, 'drawn again in the paper scheme');
+  assert.deepEqual(page.problems, []);
+  await page.evaluate(() => localStorage.clear());
 });
 
 test('a keyboard still types into the field, and only its text changes', async () => {

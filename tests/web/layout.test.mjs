@@ -6,7 +6,9 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { launch } from './lib/browser.mjs';
-import { openLesson, click, drawingVersion, screenshotColours, SHIPPED_URL } from './lib/lesson.mjs';
+import { openLesson, click, drawingVersion, screenshotColours, pixel, near, colourSchemes, SHIPPED_URL, PAGE_URL }
+  from './lib/lesson.mjs';
+import { onLineN } from './lib/geometry.mjs';
 
 // The core's layout as the page reads it (its own suite checks it against
 // the layout table): each control's box in pixels and its text.
@@ -112,6 +114,8 @@ test('with every control unlocked, Tab goes through them in the layout\'s order'
   }
   assert.deepEqual(order, ['hidari', 'migi', 'saisyo', 'owari', 'katei', 'sankaku', 'henkaku', 'godo',
                            'keturon-field', 'Command1']);
+  // The page's order is the lesson's: no tabindex above 0 says otherwise.
+  assert.deepEqual(await p.$$eval('[tabindex]', (es) => es.filter((e) => e.tabIndex > 0).map((e) => e.id)), []);
   assert.deepEqual(p.problems, []);
   await p.close();
 });
@@ -129,6 +133,7 @@ test('in every view the window fills it, centred and whole, and the lesson does 
   // Through the DevTools protocol: puppeteer would reload the page to make
   // it a phone's.
   const cdp = await p.createCDPSession();
+  const buttons = [];
   for (const [width, height, deviceScaleFactor, mobile = false] of VIEWS) {
     await cdp.send('Emulation.setDeviceMetricsOverride', { width, height, deviceScaleFactor, mobile });
     // As drawn in the next frame: the view's resize event comes before it.
@@ -136,7 +141,12 @@ test('in every view the window fills it, centred and whole, and the lesson does 
       await new Promise(requestAnimationFrame);
       const r = document.getElementById('lesson').getBoundingClientRect();
       const d = document.documentElement;
-      return { r: [r.left, r.top, r.right, r.bottom], scroll: [d.scrollWidth, d.scrollHeight], view: [innerWidth, innerHeight] };
+      const button = document.getElementById('support-button');
+      const s = button.getBoundingClientRect();
+      // The support button shows only in the margin beside the window.
+      const clear = s.right <= r.left || s.left >= r.right || s.bottom <= r.top || s.top >= r.bottom;
+      return { r: [r.left, r.top, r.right, r.bottom], scroll: [d.scrollWidth, d.scrollHeight], view: [innerWidth, innerHeight],
+               button: button.hidden ? 'hidden' : clear ? 'beside' : 'over the window' };
     });
     const [l, t, r, b] = fit.r;
     const view = `${width} × ${height}`;
@@ -145,8 +155,12 @@ test('in every view the window fills it, centred and whole, and the lesson does 
     assert.ok(Math.abs(r - l - width) < 1 || Math.abs(b - t - height) < 1, `${view}: fills one side`);
     assert.ok(Math.abs(l - (width - r)) < 1 && Math.abs(t - (height - b)) < 1, `${view}: centred`);
     assert.ok(fit.scroll[0] <= width && fit.scroll[1] <= height, `${view}: no scroll bar (${fit.scroll})`);
+    assert.notEqual(fit.button, 'over the window', view);
+    buttons.push(fit.button);
   }
   assert.deepEqual(await lesson(), before);
+  // A projector's view leaves room beside the window; a tablet's landscape view not (6 px).
+  assert.deepEqual([buttons[0], buttons[2]], ['beside', 'hidden']);
   assert.deepEqual(p.problems, []);
   await p.close();
 });
@@ -162,4 +176,71 @@ test('the shipped page hands nothing to a script: no hook, no state, no test bin
   assert.deepEqual(exported, { global: 'undefined', bindings: [], shipped: ['WebFace', 'layout', 'opFormat'] });
   assert.deepEqual(p.problems, []);
   await p.close();
+});
+
+// Each scheme, from a link or from what the device asks for, in the window
+// and the figure: colours read from the core's table at points the layout
+// and the construction place. media: emulated device preferences; window:
+// whether the window shows the scheme's own colours (a contrast theme of
+// the device gives it the system's).
+const SCHEME_ROWS = [
+  ...['standard', 'cud', 'white-on-black', 'yellow-on-black', 'paper'].map((s) => [s, '#colors=' + s, [], s, true]),
+  ['unknown names and values ignored', '#colors=nonesuch&font=ud&x=1', [], 'standard', true, 'ud'],
+  ['more contrast asked, nothing chosen', '', [['prefers-contrast', 'more']], 'white-on-black', true],
+  ['a contrast theme, nothing chosen', '', [['forced-colors', 'active']], 'white-on-black', false],
+  ['a contrast theme, paper chosen', '#colors=paper', [['forced-colors', 'active']], 'paper', false],
+];
+for (const [label, hash, media, expected, window, font = 'standard'] of SCHEME_ROWS) {
+  test(`colours: ${label}`, async () => {
+    const context = await browser.createBrowserContext();
+    const p = await openLesson(context, PAGE_URL + hash, async (tab) => {
+      const cdp = await tab.createCDPSession();
+      await cdp.send('Emulation.setEmulatedMedia', { features: media.map(([name, value]) => ({ name, value })) });
+    });
+    const s = (await colourSchemes(p)).find((x) => x.name === expected);
+    // A link's settings are taken, and leave the address: a reload keeps what is chosen later.
+    assert.equal(await p.evaluate(() => location.hash), '');
+    const family = await p.evaluate((f) => JSON.parse(godojoken.core.support()).fonts.find((x) => x.name === f).families[0], font);
+    assert.ok((await p.$eval('#lesson', (e) => e.style.getPropertyValue('--godo-font-family'))).startsWith(`"${family}"`), font);
+    const at = async (point) => (await screenshotColours(p, [point]))[0];
+    assert.deepEqual(await pixel(p, 8000, 7000), s.picture, 'picture area');
+    assert.ok(near(await pixel(p, 3000, 2000), s.pens[15]), 'line ｌ');
+    assert.ok(near(await pixel(p, ...onLineN(35, 1500)), s.pens[12]), 'line ｎ');
+    if (window) {
+      const c = (name) => LAYOUT.controls.find((x) => x.name === name);
+      const [gamen, godo, command1] = [c('gamen'), c('godo'), c('Command1')];
+      const middle = Math.round((gamen.top + gamen.bottom) / 2);
+      assert.deepEqual(await at([godo.left + 4, Math.round((godo.bottom + command1.top) / 2)]), s.window, 'window');
+      assert.deepEqual(await at([gamen.left, middle]), s.frameShadow, 'frame, shaded edge');
+      assert.deepEqual(await at([gamen.right - 1, middle]), s.frameLight, 'frame, lit edge');
+      // The picture area has the focus from the start: a ring outside its frame.
+      assert.deepEqual(await at([gamen.left - 2, middle]), s.focus, 'focus ring');
+      assert.equal(await p.$eval('#Label3', (e) => getComputedStyle(e).color), `rgb(${s.labelText.join(', ')})`);
+    }
+    assert.deepEqual(p.problems, []);
+    await context.close();
+  });
+}
+
+test('the support menu by keyboard: Shift+F10 opens it, Space chooses, Escape gives the focus back; the choice is kept', async () => {
+  const context = await browser.createBrowserContext();
+  const p = await openLesson(context);
+  const [standard, cud] = await colourSchemes(p);
+  await p.keyboard.down('Shift');
+  await p.keyboard.press('F10');
+  await p.keyboard.up('Shift');
+  const focused = () => p.evaluate(() => [document.activeElement.id || document.activeElement.textContent,
+                                          document.activeElement.getAttribute('aria-checked')]);
+  assert.deepEqual(await focused(), [standard.caption, 'true']);
+  await p.keyboard.press('ArrowDown');
+  await p.keyboard.press('Space');
+  assert.deepEqual(await focused(), [cud.caption, 'true']);
+  assert.deepEqual(await pixel(p, 8000, 7000), cud.picture);
+  await p.keyboard.press('Escape');
+  assert.deepEqual([await p.$eval('#support-menu', (m) => m.hidden), (await focused())[0]], [true, 'gamen']);
+  await p.reload();
+  await p.waitForFunction(() => performance.getEntriesByName('godo-first-figure').length > 0);
+  assert.deepEqual(await pixel(p, 8000, 7000), cud.picture, 'kept');
+  assert.deepEqual(p.problems, []);
+  await context.close();
 });

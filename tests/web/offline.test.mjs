@@ -6,8 +6,10 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { join } from 'node:path';
+import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { tmpdir } from 'node:os';
 import { launch } from './lib/browser.mjs';
-import { openLesson, click, state, PAGE_URL, WEB_DIR } from './lib/lesson.mjs';
+import { openLesson, click, state, toLastStep, PAGE_URL, WEB_DIR } from './lib/lesson.mjs';
 import { serve } from './lib/serve.mjs';
 
 let browser;
@@ -24,12 +26,8 @@ async function recordRequests(page) {
 }
 
 async function wholeLesson(page) {
-  for (const name of ['katei', 'migi', 'hidari'])
-    await click(page, name);
-  await page.focus('#keturon-field');
-  await page.keyboard.press('ArrowDown');
-  for (const name of ['sankaku', 'henkaku', 'godo', 'saisyo'])
-    await click(page, name);
+  await toLastStep(page);
+  await click(page, 'saisyo');
 }
 
 test('from file:// with the network cut, the lesson runs and asks for nothing but its file', async () => {
@@ -66,7 +64,7 @@ test('the page\'s policy refuses a connection before it is made', async () => {
   await page.close();
 });
 
-test('nothing of the lesson is stored: no cookie, no web storage, no database', async () => {
+test('nothing of the lesson is stored: no cookie, no web storage (nothing chosen in the support menu), no database', async () => {
   const page = await openLesson(browser);
   await wholeLesson(page);
   const stored = await page.evaluate(async () => ({
@@ -95,6 +93,7 @@ test('served from this machine: an installable app that opens again offline', as
     const app = JSON.parse(manifest.data);
     assert.equal(app.name, '三角形の合同条件');
     assert.equal(app.display, 'standalone');
+    assert.equal(app.orientation, undefined, 'either way up');
     const installability = await cdp.send('Page.getInstallabilityErrors');
     assert.deepEqual(installability.installabilityErrors, []);
 
@@ -113,5 +112,27 @@ test('served from this machine: an installable app that opens again offline', as
   } finally {
     server.stop();
     await page.close();
+  }
+});
+
+test('served: a new version of the page shows at the next start, not the kept copy', async () => {
+  const site = mkdtempSync(join(tmpdir(), 'godo-site-'));
+  cpSync(join(WEB_DIR, 'site'), site, { recursive: true });
+  const server = await serve(site);
+  const context = await browser.createBrowserContext();
+  const page = await context.newPage();
+  try {
+    await page.goto(server.url);
+    await page.evaluate(() => navigator.serviceWorker.ready);
+    // The server now has a new page; the worker still keeps the old one.
+    const index = join(site, 'index.html');
+    writeFileSync(index, readFileSync(index, 'utf8').replace('<meta name="referrer"', '<meta name="godo-version" content="2"><meta name="referrer"'));
+    await page.reload();
+    await page.waitForFunction(() => performance.getEntriesByName('godo-first-figure').length > 0);
+    assert.equal(await page.$eval('meta[name="godo-version"]', (m) => m.content).catch(() => 'the kept copy'), '2');
+  } finally {
+    server.stop();
+    await context.close();
+    rmSync(site, { recursive: true, force: true });
   }
 });

@@ -44,6 +44,21 @@ export async function click(page, name) {
   await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
 }
 
+// The lesson walked to its last step by real clicks and keys: the hypothesis,
+// ｎ turned there and back, a conclusion, the triangles, the equal angles and
+// the congruence condition.
+export async function toLastStep(page) {
+  for (const name of ['katei', 'migi', 'hidari'])
+    await click(page, name);
+  await page.focus('#keturon-field');
+  await page.keyboard.press('ArrowDown');
+  for (const name of ['sankaku', 'henkaku', 'godo'])
+    await click(page, name);
+}
+
+// The core's colour schemes, each colour as [r, g, b].
+export const colourSchemes = (page) => page.evaluate(() => JSON.parse(godojoken.core.support()).schemes);
+
 // The figure as the screen shows it: a screenshot of a box of the picture
 // area, given in twips, decoded. at(x, y) takes twips too.
 export async function figureShot(page, [x0, y0, x1, y1]) {
