@@ -1,5 +1,6 @@
 // What the shipped page sees of the WebAssembly module: the face it drives,
-// the window's layout and the format of the figure's operations.
+// the window's layout, the font choices and the format of the figure's
+// operations.
 
 #include "web/web_face.h"
 
@@ -16,5 +17,6 @@ EMSCRIPTEN_BINDINGS(godojoken)
         .function("drawing", &WebFace::drawing)
         .function("drawingVersion", &WebFace::drawingVersion);
     emscripten::function("layout", &godo::web::pageLayout);
+    emscripten::function("fontChoices", &godo::web::fontChoices);
     emscripten::function("opFormat", &godo::web::opFormat);
 }

@@ -7,8 +7,12 @@ file:// and with no network, and OUT/site/, the same page as index.html with a
 web-app manifest, icons and a service worker, to be served and installed.
 With --testing HOOKS, the same from a test build of the core, with the
 script HOOKS run where the page has started: what the browser suites test.
+The faces of --faces (subset-fonts.py's) are embedded in the style, each
+under a family name of its own, so that no face of the device's stands in
+for them; the script learns which family of the core's each one is.
 The Content-Security-Policy of both allows exactly the inlined script and
-style (by their hashes) and WebAssembly, and no connection at all.
+style (by their hashes), the embedded faces and WebAssembly, and no
+connection at all.
 """
 
 import argparse
@@ -25,6 +29,10 @@ from pathlib import Path
 SCRIPTS = ["figure_svg.js", "keturon_combobox.js", "lesson_page.js"]
 # Where the page has started, and the test build's hooks go.
 TESTING_MARK = "/*@TESTING@*/"
+# Where the script learns the embedded faces: { core's family: embedded family }.
+FACES_MARK = "/*@FACES@*/{}"
+# The embedded faces' own names: the face's family after it.
+EMBEDDED_PREFIX = "godojoken "
 
 
 def desktop_entry(path):
@@ -78,7 +86,7 @@ def page(template, title, core, script, style, served):
         f"script-src {hashes} 'wasm-unsafe-eval'",
         f"style-src {csp_hash(style)}",
         "connect-src 'none'",
-        "font-src 'none'",
+        "font-src data:",
         "object-src 'none'",
         "frame-src 'none'",
         "base-uri 'none'",
@@ -100,6 +108,20 @@ def page(template, title, core, script, style, served):
     })
 
 
+def embedded_faces(path):
+    """The @font-face rules of the subset faces, and which family of the
+    core's each embedded family stands for."""
+    faces = json.loads(path.read_text(encoding="utf-8"))["faces"]
+    rules = []
+    families = {}
+    for f in faces:
+        name = EMBEDDED_PREFIX + f["family"]
+        families[f["family"]] = name
+        rules.append(f'@font-face {{ font-family: "{name}"; font-weight: {f["weight"]}; '
+                     f'src: url(data:font/woff2;base64,{f["woff2"]}) format("woff2"); }}\n')
+    return "".join(rules), families
+
+
 def main():
     ap = argparse.ArgumentParser(description=__doc__)
     ap.add_argument("--core", required=True, type=Path, help="core.js from emcc (SINGLE_FILE)")
@@ -108,11 +130,13 @@ def main():
     ap.add_argument("--desktop-entry", required=True, type=Path, help="the app's desktop entry")
     ap.add_argument("--out", required=True, type=Path)
     ap.add_argument("--testing", type=Path, help="the test build's hooks, for a core built with them")
+    ap.add_argument("--faces", required=True, type=Path, help="the subset faces, from subset-fonts.py")
     args = ap.parse_args()
 
     name, description = desktop_entry(args.desktop_entry)
     template = (args.src / "page.html").read_text(encoding="utf-8")
-    style = inline_safe((args.src / "page.css").read_text(encoding="utf-8"), "page.css")
+    face_rules, families = embedded_faces(args.faces)
+    style = inline_safe(face_rules + (args.src / "page.css").read_text(encoding="utf-8"), "page.css")
     core = inline_safe(args.core.read_text(encoding="utf-8"), args.core.name)
     parts = [inline_safe((args.src / s).read_text(encoding="utf-8"), s) for s in SCRIPTS]
     # One scope for the parts: nothing of it is global, but in a test build
@@ -122,6 +146,9 @@ def main():
         sys.exit(f"build-page: the page's script must hold {TESTING_MARK} once")
     hooks = inline_safe(args.testing.read_text(encoding="utf-8"), args.testing.name) if args.testing else ""
     script = script.replace(TESTING_MARK, hooks)
+    if script.count(FACES_MARK) != 1:
+        sys.exit(f"build-page: the page's script must hold {FACES_MARK} once")
+    script = script.replace(FACES_MARK, json.dumps(families, ensure_ascii=False))
 
     args.out.mkdir(parents=True, exist_ok=True)
     (args.out / "godojoken.html").write_text(page(template, name, core, script, style, False), encoding="utf-8")

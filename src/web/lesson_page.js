@@ -5,10 +5,34 @@
 
 const POINTS_TO_PIXELS = 96 / 72;
 
+// The faces the page carries, subset to the lesson's characters: for each
+// family of the core's that it embeds, the name the page gives its copy.
+// Filled in when the page is built.
+const EMBEDDED_FACES = /*@FACES@*/{};
+// ＭＳ Ｐゴシック is also known by its English name on Windows.
+const ALSO_KNOWN_AS = { 'ＭＳ Ｐゴシック': 'MS PGothic' };
+
+// The CSS font-family list for a family list of the core's (fontFamilies()):
+// the page's own copies of the faces it names first, so that the window is
+// the same drawing on every device, whatever faces it has; then the core's
+// list, for a glyph no copy holds. What --godo-font-family is set to.
 function cssFamilies(families) {
-  // ＭＳ Ｐゴシック is also known by its English name on Windows.
-  const names = [families[0], 'MS PGothic', ...families.slice(1)];
+  const names = [...families.filter((f) => f in EMBEDDED_FACES).map((f) => EMBEDDED_FACES[f]),
+                 ...families.flatMap((f) => (f in ALSO_KNOWN_AS ? [f, ALSO_KNOWN_AS[f]] : [f]))];
   return names.map((f) => '"' + f + '"').join(', ') + ', sans-serif';
+}
+
+// The page's own faces, all of them, decoded before the first figure: the
+// figure places its texts by the face's metrics and the list's field fits
+// its text by the face's widths, and a change of face is then at once.
+function embeddedFacesLoaded() {
+  const own = new Set(Object.values(EMBEDDED_FACES));
+  const faces = [];
+  document.fonts.forEach((f) => {
+    if (own.has(f.family.replace(/"/g, '')))
+      faces.push(f.load());
+  });
+  return Promise.all(faces);
 }
 
 function place(el, left, top, width, height) {
@@ -32,6 +56,7 @@ class LessonPage {
     this.endRequested = false;
     this.build();
     this.fitToView();
+    this.followFontFamily();
     // Resizing, turning a tablet and the browser's zoom all resize the view;
     // the event comes before the next frame is drawn, so the window is never
     // shown at the old size. A pinch zoom magnifies without resizing it.
@@ -49,16 +74,34 @@ class LessonPage {
       this.root.style.setProperty('--u', u + 'px');
   }
 
+  // The whole window and the figure are drawn in the faces of
+  // --godo-font-family on the window (page.css); the support settings may
+  // set it anew (to cssFamilies() of a font choice's families). The figure
+  // then places its texts by the new face's metrics, and the list's field
+  // fits its text to it, before the next frame.
+  followFontFamily() {
+    const family = () => this.root.style.getPropertyValue('--godo-font-family');
+    let shown = family();
+    new MutationObserver(() => {
+      if (family() === shown)
+        return;
+      shown = family();
+      if (this.face)
+        this.figure.render(this.face.drawing());
+      this.keturon.fit();
+    }).observe(this.root, { attributes: true, attributeFilter: ['style'] });
+  }
+
   build() {
     const w = this.layout;
     const root = this.root;
-    const family = cssFamilies(w.fontFamilies);
     root.style.setProperty('--width', w.width);
     root.style.setProperty('--height', w.height);
     root.style.width = 'calc(var(--u) * ' + w.width + ')';
     root.style.height = 'calc(var(--u) * ' + w.height + ')';
     root.style.background = w.back;
-    root.style.fontFamily = family;
+    // The layout's own family list is the standard choice's.
+    root.style.setProperty('--godo-font-family', cssFamilies(w.fontFamilies));
 
     const tabIndex = new Map(w.tabOrder.map((name, i) => [name, i + 1]));
     // Which label names which controls: a group of their own for some.
@@ -111,7 +154,7 @@ class LessonPage {
         el.style.color = c.fore;
         el.style.background = c.back;
       } else {
-        el = this.pictureArea(c, family);
+        el = this.pictureArea(c);
       }
       el.id = c.name;
       const g = groupOf.get(c.name);
@@ -144,7 +187,7 @@ class LessonPage {
 
   // A sunken frame that is the picture for a screen reader, holding the SVG
   // the figure is drawn in.
-  pictureArea(c, family) {
+  pictureArea(c) {
     const b = this.layout.pictureBorder;
     const frame = document.createElement('div');
     frame.setAttribute('role', 'img');
@@ -159,8 +202,7 @@ class LessonPage {
     document.body.appendChild(description);
     this.description = description;
     frame.setAttribute('aria-describedby', description.id);
-    this.figure = new FigureSvg(svg, c.right - c.left - 2 * b, c.bottom - c.top - 2 * b, family,
-                                this.core.opFormat());
+    this.figure = new FigureSvg(svg, c.right - c.left - 2 * b, c.bottom - c.top - 2 * b, this.core.opFormat());
     return frame;
   }
 
@@ -250,8 +292,9 @@ function registerServiceWorker() {
 // later ones (Debian 13's) a promise of the module itself.
 // The marks time the start for the benchmarks.
 performance.mark('godo-script');
+const facesLoaded = embeddedFacesLoaded();
 const madeCore = createGodoCore();
-Promise.resolve(madeCore.ready ?? madeCore).then((c) => {
+Promise.all([madeCore.ready ?? madeCore, facesLoaded]).then(([c]) => {
   performance.mark('godo-core-ready');
   const lesson = new LessonPage(c);
   lesson.start();
