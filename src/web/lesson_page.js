@@ -77,15 +77,18 @@ class LessonPage {
   // The whole window and the figure are drawn in the faces of
   // --godo-font-family on the window (page.css); the support settings may
   // set it anew (to cssFamilies() of a font choice's families). The figure
-  // then places its texts by the new face's metrics, and the list's field
-  // fits its text to it, before the next frame.
+  // then places its texts by the new face's metrics, the list's field fits
+  // its text to it, and the page's own lines (the message, the line after
+  // 「終了」) take it too, before the next frame.
   followFontFamily() {
     const family = () => this.root.style.getPropertyValue('--godo-font-family');
     let shown = family();
+    document.body.style.setProperty('--godo-font-family', shown);
     new MutationObserver(() => {
       if (family() === shown)
         return;
       shown = family();
+      document.body.style.setProperty('--godo-font-family', shown);
       if (this.face)
         this.figure.render(this.face.drawing());
       this.keturon.fit();
