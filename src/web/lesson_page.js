@@ -22,17 +22,12 @@ function cssFamilies(families) {
   return names.map((f) => '"' + f + '"').join(', ') + ', sans-serif';
 }
 
-// The page's own faces, all of them, decoded before the first figure: the
-// figure places its texts by the face's metrics and the list's field fits
-// its text by the face's widths, and a change of face is then at once.
-function embeddedFacesLoaded() {
-  const own = new Set(Object.values(EMBEDDED_FACES));
-  const faces = [];
-  document.fonts.forEach((f) => {
-    if (own.has(f.family.replace(/"/g, '')))
-      faces.push(f.load());
-  });
-  return Promise.all(faces);
+// The page's own faces that a CSS family list names, in both weights of the
+// layout, decoded: the figure places its texts by the face's metrics and the
+// list's field fits its text by its widths. Only those: each face decoded
+// costs the first figure time.
+function facesLoaded(family) {
+  return Promise.all(['400', '700'].map((weight) => document.fonts.load(weight + ' 16px ' + family)));
 }
 
 function place(el, left, top, width, height) {
@@ -89,10 +84,20 @@ class LessonPage {
         return;
       shown = family();
       document.body.style.setProperty('--godo-font-family', shown);
-      if (this.face)
-        this.figure.render(this.face.drawing());
-      this.keturon.fit();
+      const asked = shown;
+      facesLoaded(asked).then(() => {
+        if (asked !== shown)
+          return; // another face asked for meanwhile
+        if (this.face)
+          this.figure.render(this.face.drawing());
+        this.keturon.fit();
+      });
     }).observe(this.root, { attributes: true, attributeFilter: ['style'] });
+  }
+
+  // Resolves once the faces of the window's family are decoded.
+  facesLoaded() {
+    return facesLoaded(getComputedStyle(this.root).fontFamily);
   }
 
   build() {
@@ -295,15 +300,19 @@ function registerServiceWorker() {
 // later ones (Debian 13's) a promise of the module itself.
 // The marks time the start for the benchmarks.
 performance.mark('godo-script');
-const facesLoaded = embeddedFacesLoaded();
 const madeCore = createGodoCore();
-Promise.all([madeCore.ready ?? madeCore, facesLoaded]).then(([c]) => {
+Promise.resolve(madeCore.ready ?? madeCore).then((c) => {
   performance.mark('godo-core-ready');
   const lesson = new LessonPage(c);
-  lesson.start();
-  /*@TESTING@*/
-  const ok = document.getElementById('message-ok');
-  ok.textContent = lesson.layout.texts.messageOk;
-  ok.addEventListener('click', () => document.getElementById('message').close());
-  registerServiceWorker();
+  lesson.facesLoaded().then(() => {
+    lesson.start();
+    // The page's other faces once the first frame is out, so that a change
+    // of face later is at once.
+    requestAnimationFrame(() => setTimeout(() => document.fonts.forEach((f) => f.load())));
+    /*@TESTING@*/
+    const ok = document.getElementById('message-ok');
+    ok.textContent = lesson.layout.texts.messageOk;
+    ok.addEventListener('click', () => document.getElementById('message').close());
+    registerServiceWorker();
+  });
 });

@@ -236,10 +236,15 @@ function differences(a, b) {
 async function lastStepShot(e, font) {
   await e.open(PAGE_URL);
   await waitIn(e, firstFigure);
-  await e.evaluate((font) => {
+  await e.evaluate(async (font) => {
     const { lesson, core, cssFamilies } = godojoken;
     const choice = core.fontChoices().find((f) => f.name === font);
+    // Once the page has decoded its faces, after its first frame.
+    const faces = [];
+    document.fonts.forEach((face) => faces.push(face.load()));
+    await Promise.all(faces);
     lesson.root.style.setProperty('--godo-font-family', cssFamilies(choice.families));
+    await new Promise((r) => setTimeout(r));
     for (const name of ['katei', 'migi'])
       document.getElementById(name).click();
     lesson.keturon.choose(3);

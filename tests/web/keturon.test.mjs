@@ -191,7 +191,13 @@ test('every entry shows whole in the field, and reads back as the entry, in both
   assert.deepEqual(faces.map(([name]) => name), ['standard', 'ud']);
   const looks = {};
   for (const [face, family] of faces) {
-    await page.evaluate((f) => godojoken.lesson.root.style.setProperty('--godo-font-family', f), family);
+    // Once the page has decoded its faces, after its first frame.
+    await page.evaluate(async (f) => {
+      const faces = [];
+      document.fonts.forEach((face) => faces.push(face.load()));
+      await Promise.all(faces);
+      godojoken.lesson.root.style.setProperty('--godo-font-family', f);
+    }, family);
     for (const [w, h] of SCALES) {
       await page.setViewport({ width: w, height: h });
       const at = `${face}, ${w} × ${h}`;
