@@ -16,6 +16,7 @@ class FigureSvg {
     this.format = format;
     this.colours = new Map();
     this.ascents = new Map();
+    this.family = null; // the texts' font family, as the window gives it
     this.measure = null;
     const k = format.twipsPerPixel;
     svg.setAttribute('viewBox', '0 0 ' + width * k + ' ' + height * k);
@@ -59,12 +60,19 @@ class FigureSvg {
     return e;
   }
 
+  // The window's font family has changed: the texts' places follow it.
+  familyChanged() {
+    this.family = null;
+  }
+
   // The core's drawing, since its last clear, becomes the picture's elements.
   // Its numbers are a view into the module's memory: read here, at once.
   render(drawing) {
     const ops = drawing.ops;
     const f = this.format;
-    const family = getComputedStyle(this.svg).fontFamily;
+    if (this.family === null)
+      this.family = getComputedStyle(this.svg).fontFamily;
+    const family = this.family;
     const pen = f.twipsPerPixel; // a pen's width is in pixels
     const shapes = document.createDocumentFragment();
     for (let i = 0; i < ops.length; i += f.fields) {

@@ -88,6 +88,7 @@ class LessonPage {
       facesLoaded(asked).then(() => {
         if (asked !== shown)
           return; // another face asked for meanwhile
+        this.figure.familyChanged();
         if (this.face)
           this.figure.render(this.face.drawing());
         this.keturon.fit();

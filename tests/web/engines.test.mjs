@@ -267,7 +267,10 @@ async function lastStepShot(e, font) {
 
 // The page draws with its own faces: on a device with no Japanese face at
 // all (a fontconfig of its own that holds DejaVu alone), the window is the
-// same drawing, to the pixel, in both faces.
+// same drawing in both faces. A loaded machine has been seen to leave a few
+// dozen edge pixels of a frame otherwise in one engine or the other; the
+// device's own faces change tens of thousands (22790 in WebKit, with no
+// Japanese face, for the page that used them).
 test(`${ENGINE}: with no Japanese face installed, the window is the same drawing`, async () => {
   const dir = mkdtempSync(join(tmpdir(), 'godo-fonts-'));
   const env = { FONTCONFIG_FILE: join(dir, 'fonts.conf') };
@@ -285,8 +288,9 @@ test(`${ENGINE}: with no Japanese face installed, the window is the same drawing
       assert.deepEqual([b.width, b.height], [a.width, a.height]);
       const differ = differences(a, b);
       const xs = differ.map((p) => p[0]), ys = differ.map((p) => p[1]);
-      assert.equal(differ.length, 0, `${font}: pixels that differ, in x ${Math.min(...xs)}..${Math.max(...xs)}, ` +
-                                     `y ${Math.min(...ys)}..${Math.max(...ys)}`);
+      assert.ok(differ.length <= a.width * a.height / 1000,
+                `${font}: ${differ.length} pixels differ, in x ${Math.min(...xs)}..${Math.max(...xs)}, ` +
+                `y ${Math.min(...ys)}..${Math.max(...ys)}`);
     }
     assert.deepEqual(await bare.problems(), []);
   } finally {
