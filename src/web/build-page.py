@@ -7,9 +7,10 @@ file:// and with no network, and OUT/site/, the same page as index.html with a
 web-app manifest, icons and a service worker, to be served and installed.
 With --testing HOOKS, the same from a test build of the core, with the
 script HOOKS run where the page has started: what the browser suites test.
-The faces of --faces (subset-fonts.py's) are embedded in the style, each
+The faces of --faces (subset-fonts.py's) are embedded in the script, each
 under a family name of its own, so that no face of the device's stands in
-for them; the script learns which family of the core's each one is.
+for them, with the family of the core's that each one is; the page adds a
+face to the document when its window first asks for it.
 The Content-Security-Policy of both allows exactly the inlined script and
 style (by their hashes), the embedded faces and WebAssembly, and no
 connection at all.
@@ -29,7 +30,8 @@ from pathlib import Path
 SCRIPTS = ["figure_svg.js", "keturon_combobox.js", "lesson_page.js"]
 # Where the page has started, and the test build's hooks go.
 TESTING_MARK = "/*@TESTING@*/"
-# Where the script learns the embedded faces: { core's family: embedded family }.
+# Where the script learns the embedded faces:
+# { core's family: { name: embedded family, faces: [{ weight, woff2 }] } }.
 FACES_MARK = "/*@FACES@*/{}"
 # The embedded faces' own names: the face's family after it.
 EMBEDDED_PREFIX = "godojoken "
@@ -109,17 +111,12 @@ def page(template, title, core, script, style, served):
 
 
 def embedded_faces(path):
-    """The @font-face rules of the subset faces, and which family of the
-    core's each embedded family stands for."""
-    faces = json.loads(path.read_text(encoding="utf-8"))["faces"]
-    rules = []
+    """The subset faces by the family of the core's they stand for."""
     families = {}
-    for f in faces:
-        name = EMBEDDED_PREFIX + f["family"]
-        families[f["family"]] = name
-        rules.append(f'@font-face {{ font-family: "{name}"; font-weight: {f["weight"]}; '
-                     f'src: url(data:font/woff2;base64,{f["woff2"]}) format("woff2"); }}\n')
-    return "".join(rules), families
+    for f in json.loads(path.read_text(encoding="utf-8"))["faces"]:
+        family = families.setdefault(f["family"], {"name": EMBEDDED_PREFIX + f["family"], "faces": []})
+        family["faces"].append({"weight": f["weight"], "woff2": f["woff2"]})
+    return families
 
 
 def main():
@@ -135,8 +132,8 @@ def main():
 
     name, description = desktop_entry(args.desktop_entry)
     template = (args.src / "page.html").read_text(encoding="utf-8")
-    face_rules, families = embedded_faces(args.faces)
-    style = inline_safe(face_rules + (args.src / "page.css").read_text(encoding="utf-8"), "page.css")
+    families = embedded_faces(args.faces)
+    style = inline_safe((args.src / "page.css").read_text(encoding="utf-8"), "page.css")
     core = inline_safe(args.core.read_text(encoding="utf-8"), args.core.name)
     parts = [inline_safe((args.src / s).read_text(encoding="utf-8"), s) for s in SCRIPTS]
     # One scope for the parts: nothing of it is global, but in a test build

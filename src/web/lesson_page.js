@@ -6,8 +6,8 @@
 const POINTS_TO_PIXELS = 96 / 72;
 
 // The faces the page carries, subset to the lesson's characters: for each
-// family of the core's that it embeds, the name the page gives its copy.
-// Filled in when the page is built.
+// family of the core's that it embeds, the name the page gives its copy and
+// its faces, { weight, woff2 (base64) }. Filled in when the page is built.
 const EMBEDDED_FACES = /*@FACES@*/{};
 // ＭＳ Ｐゴシック is also known by its English name on Windows.
 const ALSO_KNOWN_AS = { 'ＭＳ Ｐゴシック': 'MS PGothic' };
@@ -17,17 +17,29 @@ const ALSO_KNOWN_AS = { 'ＭＳ Ｐゴシック': 'MS PGothic' };
 // the same drawing on every device, whatever faces it has; then the core's
 // list, for a glyph no copy holds. What --godo-font-family is set to.
 function cssFamilies(families) {
-  const names = [...families.filter((f) => f in EMBEDDED_FACES).map((f) => EMBEDDED_FACES[f]),
+  const names = [...families.filter((f) => f in EMBEDDED_FACES).map((f) => EMBEDDED_FACES[f].name),
                  ...families.flatMap((f) => (f in ALSO_KNOWN_AS ? [f, ALSO_KNOWN_AS[f]] : [f]))];
   return names.map((f) => '"' + f + '"').join(', ') + ', sans-serif';
 }
 
-// The page's own faces that a CSS family list names, in both weights of the
-// layout, decoded: the figure places its texts by the face's metrics and the
-// list's field fits its text by its widths. Only those: each face decoded
-// costs the first figure time.
-function facesLoaded(family) {
-  return Promise.all(['400', '700'].map((weight) => document.fonts.load(weight + ' 16px ' + family)));
+// The page's own faces that a CSS family list names, added to the document
+// once each and decoded: the figure places its texts by the face's metrics
+// and the list's field fits its text by its widths. Only those: each face
+// parsed and decoded costs the first figure time.
+const addedFaces = new Map(); // embedded family → its faces decoded
+function facesLoaded(cssFamily) {
+  const names = cssFamily.split(',').map((f) => f.trim().replace(/^["']|["']$/g, ''));
+  return Promise.all(Object.values(EMBEDDED_FACES).filter((f) => names.includes(f.name)).map((f) => {
+    if (!addedFaces.has(f.name)) {
+      addedFaces.set(f.name, Promise.all(f.faces.map((face) => {
+        const font = new FontFace(f.name, 'url(data:font/woff2;base64,' + face.woff2 + ') format("woff2")',
+                                  { weight: String(face.weight) });
+        document.fonts.add(font);
+        return font.load();
+      })));
+    }
+    return addedFaces.get(f.name);
+  }));
 }
 
 function place(el, left, top, width, height) {
@@ -309,7 +321,7 @@ Promise.resolve(madeCore.ready ?? madeCore).then((c) => {
     lesson.start();
     // The page's other faces once the first frame is out, so that a change
     // of face later is at once.
-    requestAnimationFrame(() => setTimeout(() => document.fonts.forEach((f) => f.load())));
+    requestAnimationFrame(() => setTimeout(() => facesLoaded(cssFamilies(Object.keys(EMBEDDED_FACES)))));
     /*@TESTING@*/
     const ok = document.getElementById('message-ok');
     ok.textContent = lesson.layout.texts.messageOk;

@@ -5,9 +5,9 @@ The characters are every u"…" literal of the core's sources (the folders
 given with --texts) and the ASCII digits the figure's description writes
 numbers with: a text added to the core is covered at the next build, and no
 list of characters is kept by hand. Each face is cut to them with
-pyftsubset (fontTools) as WOFF2, and OUT is a JSON list of the faces:
-[{family, weight, woff2 (base64)}], family and weight read from the face
-itself. The page builder embeds them.
+pyftsubset (fontTools) as WOFF2, and OUT is JSON: {characters, faces:
+[{family, weight, woff2 (base64)}]}, family and weight read from the face
+itself. The page builder embeds the faces.
 """
 
 import argparse
@@ -27,6 +27,9 @@ ESCAPE = re.compile(r'\\(u[0-9a-fA-F]{4}|U[0-9a-fA-F]{8}|.)')
 SIMPLE_ESCAPES = {'"': '"', "\\": "\\", "'": "'", "n": "\n", "t": "\t", "?": "?"}
 DIGITS = "0123456789"
 VERTICAL_FEATURES = "vert,vrt2,vkna,vhal,vpal,valt,vkrn"
+# Without the hints: they are over a third of a subset, and would take the
+# page past its size. Chromium and Firefox draw the same pixels without
+# them; WebKit shades the glyphs' edges a little otherwise, in the same places.
 HINTING = "--no-hinting"
 
 

@@ -239,11 +239,10 @@ async function lastStepShot(e, font) {
   await e.evaluate(async (font) => {
     const { lesson, core, cssFamilies } = godojoken;
     const choice = core.fontChoices().find((f) => f.name === font);
-    // Once the page has decoded its faces, after its first frame.
-    const faces = [];
-    document.fonts.forEach((face) => faces.push(face.load()));
-    await Promise.all(faces);
-    lesson.root.style.setProperty('--godo-font-family', cssFamilies(choice.families));
+    // Once the page has decoded the face and redrawn in it.
+    const family = cssFamilies(choice.families);
+    lesson.root.style.setProperty('--godo-font-family', family);
+    await godojoken.facesLoaded(family);
     await new Promise((r) => setTimeout(r));
     for (const name of ['katei', 'migi'])
       document.getElementById(name).click();

@@ -191,12 +191,11 @@ test('every entry shows whole in the field, and reads back as the entry, in both
   assert.deepEqual(faces.map(([name]) => name), ['standard', 'ud']);
   const looks = {};
   for (const [face, family] of faces) {
-    // Once the page has decoded its faces, after its first frame.
+    // Once the page has decoded the face and redrawn in it.
     await page.evaluate(async (f) => {
-      const faces = [];
-      document.fonts.forEach((face) => faces.push(face.load()));
-      await Promise.all(faces);
       godojoken.lesson.root.style.setProperty('--godo-font-family', f);
+      await godojoken.facesLoaded(f);
+      await new Promise((r) => setTimeout(r));
     }, family);
     for (const [w, h] of SCALES) {
       await page.setViewport({ width: w, height: h });

@@ -23,11 +23,12 @@ async function recordRequests(page) {
   return urls;
 }
 
-// The page's own faces, embedded in its style: data: URLs it decodes, which
+// The page's own faces, embedded in its script: data: URLs it decodes, which
 // reach no network.
 const embeddedFaces = async (page) => {
-  const style = await page.$eval('style', (s) => s.textContent);
-  return (u) => u.startsWith('data:font/woff2;base64,') && style.includes('url(' + u + ')');
+  const scripts = await page.$$eval('script', (ss) => ss.map((s) => s.textContent).join('\n'));
+  const prefix = 'data:font/woff2;base64,';
+  return (u) => u.startsWith(prefix) && scripts.includes('"' + u.slice(prefix.length) + '"');
 };
 
 async function wholeLesson(page) {
