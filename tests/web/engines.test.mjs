@@ -31,13 +31,9 @@ let engine;
 before(async () => engine = await launchEngine(ENGINE, { width: 1366, height: 768 }));
 after(async () => engine && engine.close());
 
-async function waitFor(fn, ...args) {
-  return waitIn(engine, fn, ...args);
-}
-
-async function waitIn(e, fn, ...args) {
+async function waitFor(fn, e = engine) {
   for (let i = 0; i < 600; i++) {
-    if (await e.evaluate(fn, ...args))
+    if (await e.evaluate(fn))
       return;
     await sleep(50);
   }
@@ -235,7 +231,7 @@ function differences(a, b) {
 // two screenshots in a row agree (a loaded machine may be a frame late).
 async function lastStepShot(e, font) {
   await e.open(PAGE_URL);
-  await waitIn(e, firstFigure);
+  await waitFor(firstFigure, e);
   await e.evaluate(async (font) => {
     const { lesson, core, cssFamilies } = godojoken;
     const choice = core.fontChoices().find((f) => f.name === font);
