@@ -12,7 +12,9 @@
 // Usage: node bench/web_timing.mjs build-web/godojoken.html
 // With ENGINES=chromium,firefox,webkit (any of them), only the first figure
 // instead, in each engine named (tests/web/lib/engines.mjs), over RUNS
-// navigations of one tab after one first.
+// navigations of one tab after one first. Given more than one page
+// (node bench/web_timing.mjs old.html new.html), they take turns in the
+// same tab, so that two builds are compared in the same conditions.
 // Needs the test tools: tests/web/run-browser-tests.sh --install (`make bench-web` does both).
 
 import { pathToFileURL } from 'node:url';
@@ -21,7 +23,8 @@ import { statSync } from 'node:fs';
 import { launch } from '../tests/web/lib/browser.mjs';
 import { launchEngine } from '../tests/web/lib/engines.mjs';
 
-const page = resolve(process.argv[2] || 'build-web/godojoken.html');
+const pages = (process.argv.length > 2 ? process.argv.slice(2) : ['build-web/godojoken.html']).map((p) => resolve(p));
+const page = pages[0];
 const RUNS = Number(process.env.RUNS || 20);
 const CLICKS = Number(process.env.CLICKS || 200);
 const FITS = Number(process.env.FITS || 20);
@@ -35,27 +38,30 @@ const quantile = (xs, q) => [...xs].sort((a, b) => a - b)[Math.min(xs.length - 1
 const fmt = (x) => x.toFixed(2);
 
 if (process.env.ENGINES) {
-  const url = pathToFileURL(page).href;
   for (const name of process.env.ENGINES.split(',')) {
     const engine = await launchEngine(name, { width: 1366, height: 768 });
     try {
-      const first = [];
+      const first = pages.map(() => []);
       for (let i = 0; i <= RUNS; i++) {
-        await engine.open(url);
-        let t = null;
-        for (let k = 0; k < 600 && t === null; k++) {
-          t = await engine.evaluate(() => {
-            const m = performance.getEntriesByName('godo-first-figure')[0];
-            return m ? m.startTime : null;
-          });
-          if (t === null)
-            await new Promise((r) => setTimeout(r, 20));
+        for (const [n, p] of pages.entries()) {
+          await engine.open(pathToFileURL(p).href);
+          let t = null;
+          for (let k = 0; k < 600 && t === null; k++) {
+            t = await engine.evaluate(() => {
+              const m = performance.getEntriesByName('godo-first-figure')[0];
+              return m ? m.startTime : null;
+            });
+            if (t === null)
+              await new Promise((r) => setTimeout(r, 20));
+          }
+          if (i > 0)
+            first[n].push(t);
         }
-        if (i > 0)
-          first.push(t);
       }
-      console.log(`${name} (${engine.version}): first figure from file://, median of ${RUNS}: ` +
-                  `${fmt(median(first))} ms (min ${fmt(Math.min(...first))}, max ${fmt(Math.max(...first))})`);
+      for (const [n, p] of pages.entries())
+        console.log(`${name} (${engine.version}): ${p} (${statSync(p).size} bytes): first figure from file://, ` +
+                    `median of ${RUNS}: ${fmt(median(first[n]))} ms ` +
+                    `(min ${fmt(Math.min(...first[n]))}, max ${fmt(Math.max(...first[n]))})`);
     } finally {
       await engine.close();
     }

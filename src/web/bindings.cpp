@@ -1,6 +1,6 @@
 // What the shipped page sees of the WebAssembly module: the face it drives,
-// the window's layout, the format of the figure's operations and the
-// support settings.
+// the window's layout, the font choices, the format of the figure's
+// operations and the support settings.
 
 #include "web/support_page.h"
 #include "web/web_face.h"
@@ -20,6 +20,7 @@ EMSCRIPTEN_BINDINGS(godojoken)
         .function("setColourScheme", &WebFace::setColourScheme)
         .function("pressed", &WebFace::pressed);
     emscripten::function("layout", &godo::web::pageLayout);
+    emscripten::function("fontChoices", &godo::web::fontChoices);
     emscripten::function("opFormat", &godo::web::opFormat);
     emscripten::function("support", &godo::web::pageSupport);
     emscripten::function("givenSettings", &godo::web::givenSettings);

@@ -7,8 +7,13 @@ file:// and with no network, and OUT/site/, the same page as index.html with a
 web-app manifest, icons and a service worker, to be served and installed.
 With --testing HOOKS, the same from a test build of the core, with the
 script HOOKS run where the page has started: what the browser suites test.
+The faces of --faces (subset-fonts.py's) are embedded in the script, each
+under a family name of its own, so that no face of the device's stands in
+for them, with the family of the core's that each one is; the page adds a
+face to the document when its window first asks for it.
 The Content-Security-Policy of both allows exactly the inlined script and
-style (by their hashes) and WebAssembly, and no connection at all.
+style (by their hashes), the embedded faces and WebAssembly, and no
+connection at all.
 """
 
 import argparse
@@ -25,6 +30,11 @@ from pathlib import Path
 SCRIPTS = ["figure_svg.js", "keturon_combobox.js", "support_settings.js", "support_menu.js", "lesson_page.js"]
 # Where the page has started, and the test build's hooks go.
 TESTING_MARK = "/*@TESTING@*/"
+# Where the script learns the embedded faces:
+# { core's family: { name: embedded family, faces: [{ weight, woff2 }] } }.
+FACES_MARK = "/*@FACES@*/{}"
+# The embedded faces' own names: the face's family after it.
+EMBEDDED_PREFIX = "godojoken "
 
 
 def desktop_entry(path):
@@ -78,7 +88,7 @@ def page(template, title, core, script, style, served):
         f"script-src {hashes} 'wasm-unsafe-eval'",
         f"style-src {csp_hash(style)}",
         "connect-src 'none'",
-        "font-src 'none'",
+        "font-src data:",
         "object-src 'none'",
         "frame-src 'none'",
         "base-uri 'none'",
@@ -100,6 +110,15 @@ def page(template, title, core, script, style, served):
     })
 
 
+def embedded_faces(path):
+    """The subset faces by the family of the core's they stand for."""
+    families = {}
+    for f in json.loads(path.read_text(encoding="utf-8"))["faces"]:
+        family = families.setdefault(f["family"], {"name": EMBEDDED_PREFIX + f["family"], "faces": []})
+        family["faces"].append({"weight": f["weight"], "woff2": f["woff2"]})
+    return families
+
+
 def main():
     ap = argparse.ArgumentParser(description=__doc__)
     ap.add_argument("--core", required=True, type=Path, help="core.js from emcc (SINGLE_FILE)")
@@ -108,10 +127,12 @@ def main():
     ap.add_argument("--desktop-entry", required=True, type=Path, help="the app's desktop entry")
     ap.add_argument("--out", required=True, type=Path)
     ap.add_argument("--testing", type=Path, help="the test build's hooks, for a core built with them")
+    ap.add_argument("--faces", required=True, type=Path, help="the subset faces, from subset-fonts.py")
     args = ap.parse_args()
 
     name, description = desktop_entry(args.desktop_entry)
     template = (args.src / "page.html").read_text(encoding="utf-8")
+    families = embedded_faces(args.faces)
     style = inline_safe((args.src / "page.css").read_text(encoding="utf-8"), "page.css")
     core = inline_safe(args.core.read_text(encoding="utf-8"), args.core.name)
     parts = [inline_safe((args.src / s).read_text(encoding="utf-8"), s) for s in SCRIPTS]
@@ -122,6 +143,9 @@ def main():
         sys.exit(f"build-page: the page's script must hold {TESTING_MARK} once")
     hooks = inline_safe(args.testing.read_text(encoding="utf-8"), args.testing.name) if args.testing else ""
     script = script.replace(TESTING_MARK, hooks)
+    if script.count(FACES_MARK) != 1:
+        sys.exit(f"build-page: the page's script must hold {FACES_MARK} once")
+    script = script.replace(FACES_MARK, json.dumps(families, ensure_ascii=False))
 
     args.out.mkdir(parents=True, exist_ok=True)
     (args.out / "godojoken.html").write_text(page(template, name, core, script, style, False), encoding="utf-8")

@@ -8,21 +8,20 @@
 const SVG = 'http://www.w3.org/2000/svg';
 
 class FigureSvg {
-  // svg: the element; width, height: its inside in the window's pixels;
-  // fontFamily: the CSS font-family list for the figure's texts; format: the
-  // core's opFormat(), where each number of an operation stands.
-  constructor(svg, width, height, fontFamily, format) {
+  // svg: the element, whose texts take the window's font family; width,
+  // height: its inside in the window's pixels; format: the core's
+  // opFormat(), where each number of an operation stands.
+  constructor(svg, width, height, format) {
     this.svg = svg;
-    this.fontFamily = fontFamily;
     this.format = format;
     this.colours = new Map();
     this.ascents = new Map();
+    this.family = null; // the texts' font family, as the window gives it
     this.measure = null;
     const k = format.twipsPerPixel;
     svg.setAttribute('viewBox', '0 0 ' + width * k + ' ' + height * k);
     // The picture area clips what falls outside it, as a window does.
     svg.setAttribute('overflow', 'hidden');
-    svg.setAttribute('font-family', fontFamily);
     svg.setAttribute('stroke-linecap', 'round');
     svg.setAttribute('stroke-linejoin', 'round');
   }
@@ -38,17 +37,18 @@ class FigureSvg {
 
   // Where the glyphs' baseline lies below the top of the character cell, in
   // twips: the font's ascent, as the desktop places its texts. Measured once
-  // a size, off screen.
-  ascent(points) {
-    let a = this.ascents.get(points);
+  // a face and size, off screen.
+  ascent(family, points) {
+    const key = points + 'pt ' + family;
+    let a = this.ascents.get(key);
     if (a === undefined) {
       if (!this.measure)
         this.measure = document.createElement('canvas').getContext('2d');
-      this.measure.font = points + 'pt ' + this.fontFamily;
+      this.measure.font = key;
       const m = this.measure.measureText('Ａ');
       const px = m.fontBoundingBoxAscent !== undefined ? m.fontBoundingBoxAscent : m.actualBoundingBoxAscent;
       a = px * this.format.twipsPerPixel;
-      this.ascents.set(points, a);
+      this.ascents.set(key, a);
     }
     return a;
   }
@@ -60,11 +60,19 @@ class FigureSvg {
     return e;
   }
 
+  // The window's font family has changed: the texts' places follow it.
+  familyChanged() {
+    this.family = null;
+  }
+
   // The core's drawing, since its last clear, becomes the picture's elements.
   // Its numbers are a view into the module's memory: read here, at once.
   render(drawing) {
     const ops = drawing.ops;
     const f = this.format;
+    if (this.family === null)
+      this.family = getComputedStyle(this.svg).fontFamily;
+    const family = this.family;
     const pen = f.twipsPerPixel; // a pen's width is in pixels
     const shapes = document.createDocumentFragment();
     for (let i = 0; i < ops.length; i += f.fields) {
@@ -86,7 +94,7 @@ class FigureSvg {
         }));
       } else if (paint === f.paint.text) {
         const text = this.element('text', {
-          x: ops[at], y: ops[at + 1] + this.ascent(size), fill: colour, 'font-size': size * f.twipsPerPoint,
+          x: ops[at], y: ops[at + 1] + this.ascent(family, size), fill: colour, 'font-size': size * f.twipsPerPoint,
         });
         text.textContent = drawing.texts[ops[i + f.text]];
         shapes.appendChild(text);

@@ -12,6 +12,10 @@
 // The most the letters of a text are drawn closer to fit: an eighth of a
 // letter's height each, still easy to read.
 const MAX_SQUEEZE = 0.125;
+// Where that is not enough (a wider face, the UD one), the letters are drawn
+// smaller too, down to this part of their size: as much narrower as the
+// desktop's field condenses its font at the most.
+const MIN_SIZE = 0.8;
 
 class KeturonCombobox {
   // box: the element to build in; entries: the list's texts; labelId: the
@@ -102,11 +106,13 @@ class KeturonCombobox {
 
   // A text a little wider than the field is drawn with its letters closer
   // together, so that it shows whole (「∠APM＝∠BQM」 in a proportional
-  // gothic); the value itself is untouched. Spacing in em keeps it right at
-  // every scale. A text far too wide scrolls, as a field does.
+  // gothic), and smaller as well where that is not enough; the value itself
+  // is untouched. Spacing and size in em keep it right at every scale. A
+  // text far too wide scrolls, as a field does.
   fit() {
     const field = this.input;
     field.style.letterSpacing = '';
+    field.style.fontSize = '';
     const style = getComputedStyle(field);
     const size = parseFloat(style.fontSize);
     const room = field.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
@@ -116,13 +122,23 @@ class KeturonCombobox {
     if (!this.measure)
       this.measure = document.createElement('canvas').getContext('2d');
     this.measure.font = style.fontWeight + ' ' + style.fontSize + ' ' + style.fontFamily;
-    const over = this.measure.measureText(field.value).width - room;
-    if (over <= 0)
+    const width = this.measure.measureText(field.value).width;
+    if (width <= room)
       return;
     // A hair more than the overshoot: the last glyph's edge must not touch.
-    const squeeze = (over + size * 0.05) / letters / size;
-    if (squeeze <= MAX_SQUEEZE)
+    const hair = size * 0.05;
+    const squeeze = (width - room + hair) / letters / size;
+    if (squeeze <= MAX_SQUEEZE) {
       field.style.letterSpacing = -squeeze + 'em';
+      return;
+    }
+    // The widths and the spacing (in em of the new size) both shrink with
+    // the size.
+    const smaller = room / (width - letters * MAX_SQUEEZE * size + hair);
+    if (smaller >= MIN_SIZE) {
+      field.style.fontSize = smaller + 'em';
+      field.style.letterSpacing = -MAX_SQUEEZE + 'em';
+    }
   }
 
   toggle() {

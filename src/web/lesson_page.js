@@ -5,10 +5,41 @@
 
 const POINTS_TO_PIXELS = 96 / 72;
 
-function cssFamilies(families, layoutFamily = families[0]) {
-  // ＭＳ Ｐゴシック is also known by its English name on Windows.
-  const names = families.flatMap((f) => (f === layoutFamily ? [f, 'MS PGothic'] : [f]));
+// The faces the page carries, subset to the lesson's characters: for each
+// family of the core's that it embeds, the name the page gives its copy and
+// its faces, { weight, woff2 (base64) }. Filled in when the page is built.
+const EMBEDDED_FACES = /*@FACES@*/{};
+// ＭＳ Ｐゴシック is also known by its English name on Windows.
+const ALSO_KNOWN_AS = { 'ＭＳ Ｐゴシック': 'MS PGothic' };
+
+// The CSS font-family list for a family list of the core's (fontFamilies()):
+// the page's own copies of the faces it names first, so that the window is
+// the same drawing on every device, whatever faces it has; then the core's
+// list, for a glyph no copy holds. What --godo-font-family is set to.
+function cssFamilies(families) {
+  const names = [...families.filter((f) => f in EMBEDDED_FACES).map((f) => EMBEDDED_FACES[f].name),
+                 ...families.flatMap((f) => (f in ALSO_KNOWN_AS ? [f, ALSO_KNOWN_AS[f]] : [f]))];
   return names.map((f) => '"' + f + '"').join(', ') + ', sans-serif';
+}
+
+// The page's own faces that a CSS family list names, added to the document
+// once each and decoded: the figure places its texts by the face's metrics
+// and the list's field fits its text by its widths. Only those: each face
+// parsed and decoded costs the first figure time.
+const addedFaces = new Map(); // embedded family → its faces decoded
+function facesLoaded(cssFamily) {
+  const names = cssFamily.split(',').map((f) => f.trim().replace(/^["']|["']$/g, ''));
+  return Promise.all(Object.values(EMBEDDED_FACES).filter((f) => names.includes(f.name)).map((f) => {
+    if (!addedFaces.has(f.name)) {
+      addedFaces.set(f.name, Promise.all(f.faces.map((face) => {
+        const font = new FontFace(f.name, 'url(data:font/woff2;base64,' + face.woff2 + ') format("woff2")',
+                                  { weight: String(face.weight) });
+        document.fonts.add(font);
+        return font.load();
+      })));
+    }
+    return addedFaces.get(f.name);
+  }));
 }
 
 function place(el, left, top, width, height) {
@@ -37,6 +68,7 @@ class LessonPage {
     this.menu = new SupportMenu(this.root, this.support.table, this.support);
     this.applySupport();
     this.fitToView();
+    this.followFontFamily();
     // Resizing, turning a tablet and the browser's zoom all resize the view;
     // the event comes before the next frame is drawn, so the window is never
     // shown at the old size. A pinch zoom magnifies without resizing it.
@@ -62,7 +94,7 @@ class LessonPage {
     const scheme = this.support.scheme();
     const shown = [this.root, this.menu.menu, this.menu.button];
     this.support.applyColours(shown);
-    const family = cssFamilies(this.support.font().families, this.layout.fontFamilies[0]);
+    const family = cssFamilies(this.support.font().families);
     for (const el of shown)
       el.style.setProperty('--godo-font-family', family);
     this.menu.update();
@@ -72,15 +104,48 @@ class LessonPage {
     }
   }
 
+  // The whole window and the figure are drawn in the faces of
+  // --godo-font-family on the window (page.css); the support settings may
+  // set it anew (to cssFamilies() of a font choice's families). The figure
+  // then places its texts by the new face's metrics, the list's field fits
+  // its text to it, and the page's own lines (the message, the line after
+  // 「終了」) take it too, before the next frame.
+  followFontFamily() {
+    const family = () => this.root.style.getPropertyValue('--godo-font-family');
+    let shown = family();
+    document.body.style.setProperty('--godo-font-family', shown);
+    new MutationObserver(() => {
+      if (family() === shown)
+        return;
+      shown = family();
+      document.body.style.setProperty('--godo-font-family', shown);
+      const asked = shown;
+      facesLoaded(asked).then(() => {
+        if (asked !== shown)
+          return; // another face asked for meanwhile
+        this.figure.familyChanged();
+        if (this.face)
+          this.figure.render(this.face.drawing());
+        this.keturon.fit();
+      });
+    }).observe(this.root, { attributes: true, attributeFilter: ['style'] });
+  }
+
+  // Resolves once the faces of the window's family are decoded.
+  facesLoaded() {
+    return facesLoaded(getComputedStyle(this.root).fontFamily);
+  }
+
   build() {
     const w = this.layout;
     const root = this.root;
-    const family = cssFamilies(w.fontFamilies);
     root.style.setProperty('--width', w.width);
     root.style.setProperty('--height', w.height);
     root.style.width = 'calc(var(--u) * ' + w.width + ')';
     root.style.height = 'calc(var(--u) * ' + w.height + ')';
-    root.style.fontFamily = family;
+    // The layout's own family list is the standard choice's, until the
+    // support settings say otherwise.
+    root.style.setProperty('--godo-font-family', cssFamilies(w.fontFamilies));
 
     // Which label names which controls: a group of their own for some.
     const groupOf = new Map();
@@ -133,7 +198,7 @@ class LessonPage {
         el.className = 'label';
         el.textContent = c.text;
       } else {
-        el = this.pictureArea(c, family);
+        el = this.pictureArea(c);
       }
       el.id = c.name;
       const g = groupOf.get(c.name);
@@ -164,7 +229,7 @@ class LessonPage {
 
   // A sunken frame that is the picture for a screen reader, holding the SVG
   // the figure is drawn in.
-  pictureArea(c, family) {
+  pictureArea(c) {
     const b = this.layout.pictureBorder;
     const frame = document.createElement('div');
     frame.tabIndex = 0;
@@ -180,8 +245,7 @@ class LessonPage {
     document.body.appendChild(description);
     this.description = description;
     frame.setAttribute('aria-describedby', description.id);
-    this.figure = new FigureSvg(svg, c.right - c.left - 2 * b, c.bottom - c.top - 2 * b, family,
-                                this.core.opFormat());
+    this.figure = new FigureSvg(svg, c.right - c.left - 2 * b, c.bottom - c.top - 2 * b, this.core.opFormat());
     return frame;
   }
 
@@ -288,13 +352,18 @@ const madeCore = createGodoCore();
 Promise.resolve(madeCore.ready ?? madeCore).then((c) => {
   performance.mark('godo-core-ready');
   const lesson = new LessonPage(c);
-  lesson.start();
-  /*@TESTING@*/
-  const ok = document.createElement('button');
-  ok.type = 'button';
-  ok.id = 'message-ok';
-  ok.textContent = lesson.layout.texts.messageOk;
-  ok.addEventListener('click', () => document.getElementById('message').close());
-  document.getElementById('message').appendChild(ok);
-  registerServiceWorker();
+  lesson.facesLoaded().then(() => {
+    lesson.start();
+    // The page's other faces once the first frame is out, so that a change
+    // of face later is at once.
+    requestAnimationFrame(() => setTimeout(() => facesLoaded(cssFamilies(Object.keys(EMBEDDED_FACES)))));
+    /*@TESTING@*/
+    const ok = document.createElement('button');
+    ok.type = 'button';
+    ok.id = 'message-ok';
+    ok.textContent = lesson.layout.texts.messageOk;
+    ok.addEventListener('click', () => document.getElementById('message').close());
+    document.getElementById('message').appendChild(ok);
+    registerServiceWorker();
+  });
 });

@@ -2,6 +2,7 @@
 
 #include "draw/colour_scheme.h"
 #include "lesson/layout.h"
+#include "lesson/support.h"
 #include "lesson/texts.h"
 #include "lesson/utf.h"
 
@@ -26,6 +27,15 @@ float packed(Rgb c) { return static_cast<float>((c.r << 16) | (c.g << 8) | c.b);
 std::string css(Rgb c)
 {
     return "rgb(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + ")";
+}
+
+// A font choice's families, in the order the core asks for them.
+val families(const FontChoice& choice)
+{
+    val out = val::array();
+    for (std::u16string_view f : fontFamilies(choice))
+        out.call<void>("push", js(f));
+    return out;
 }
 
 const char* kindName(ControlKind k)
@@ -161,11 +171,8 @@ val pageLayout()
     w.set("height", twipsToPixels(layout.height));
     w.set("back", css(layout.back));
     w.set("caption", js(layout.initialCaption));
-    val families = val::array();
-    families.call<void>("push", js(layout.fontFamily));
-    for (std::u16string_view f : layout.fallbackFamilies)
-        families.call<void>("push", js(f));
-    w.set("fontFamilies", families);
+    // The layout's family and its fallbacks: the standard choice's.
+    w.set("fontFamilies", families(fontChoice(FontChoiceId::Standard)));
     w.set("pictureBorder", layout.pictureBorder);
     // The page's own lines, which only the browser shows.
     val pageTexts = val::object();
@@ -219,6 +226,19 @@ val pageLayout()
         tabOrder.call<void>("push", name(c));
     w.set("tabOrder", tabOrder);
     return w;
+}
+
+val fontChoices()
+{
+    val out = val::array();
+    for (const FontChoice& f : godo::fontChoices()) {
+        val o = val::object();
+        o.set("name", std::string(f.name));
+        o.set("caption", js(f.caption));
+        o.set("families", families(f));
+        out.call<void>("push", o);
+    }
+    return out;
 }
 
 val opFormat()

@@ -88,6 +88,10 @@ private:
 // each edge rounded from twips as the desktop rounds it.
 emscripten::val pageLayout();
 
+// The support settings' font choices: [{ name, caption, families: as
+// fontFamilies() gives them }], the default first.
+emscripten::val fontChoices();
+
 // drawing()'s format for the page: { fields, paint: { clear, line, circle,
 // text }, at, size, colour, solid, fill, text, twipsPerPixel, twipsPerPoint }.
 emscripten::val opFormat();

@@ -90,6 +90,7 @@ else
     || fail "libcups.so.2 comes from $cups_pkg, which neither is nor provides libcups2"
 fi
 depends_on fonts-ipafont-gothic || fail "Depends lacks fonts-ipafont-gothic"
+depends_on fonts-morisawa-bizud-gothic || fail "Depends lacks fonts-morisawa-bizud-gothic"
 
 # Every package the build needs is one that scripts/install-deps installs.
 build_depends=$(sed -n '/^Build-Depends:/,/^[A-Z]/p' "$source/debian/control" \

@@ -202,24 +202,50 @@ test('a keyboard still types into the field, and only its text changes', async (
   assert.deepEqual([await drawingVersion(page), (await state(page)).nKeturon, await isOpen(page)], [v, 0, false]);
 });
 
-// The field's text, drawn as the field draws it (its font and letter
-// spacing) in a box of its own, fits between the field's margins.
-test('every entry shows whole in the field, and reads back as the entry', async () => {
-  for (const [i, entry] of ENTRIES.entries()) {
-    await page.evaluate((i) => godojoken.lesson.keturon.choose(i), i);
-    const [width, room] = await page.$eval('#keturon-field', (f) => {
-      const s = getComputedStyle(f);
-      const probe = document.createElement('span');
-      for (const p of ['fontFamily', 'fontSize', 'fontWeight', 'letterSpacing'])
-        probe.style[p] = s[p];
-      probe.style.whiteSpace = 'pre';
-      probe.textContent = f.value;
-      document.body.appendChild(probe);
-      const w = probe.getBoundingClientRect().width;
-      probe.remove();
-      return [w, f.clientWidth - parseFloat(s.paddingLeft) - parseFloat(s.paddingRight)];
-    });
-    assert.ok(width <= room, `${entry}: ${width.toFixed(1)} px of text in ${room} px`);
-    assert.deepEqual(codePoints(await fieldText(page)), codePoints(entry));
+// The field's text, drawn as the field draws it (its font, size and letter
+// spacing) in a box of its own, fits between the field's margins; no caption
+// or label is wider than its box. In each face of the core's font choices,
+// at the scales of a projector, a laptop and a phone.
+const SCALES = [[1920, 1080], [1366, 768], [390, 844]];
+test('every entry shows whole in the field, and reads back as the entry, in both faces at every scale', async () => {
+  const faces = await page.evaluate(() => godojoken.core.fontChoices()
+    .map((f) => [f.name, godojoken.cssFamilies(f.families)]));
+  assert.deepEqual(faces.map(([name]) => name), ['standard', 'ud']);
+  const looks = {};
+  for (const [face, family] of faces) {
+    // Once the page has decoded the face and redrawn in it.
+    await page.evaluate(async (f) => {
+      godojoken.lesson.root.style.setProperty('--godo-font-family', f);
+      await godojoken.facesLoaded(f);
+      await new Promise((r) => setTimeout(r));
+    }, family);
+    for (const [w, h] of SCALES) {
+      await page.setViewport({ width: w, height: h });
+      const at = `${face}, ${w} × ${h}`;
+      for (const [i, entry] of ENTRIES.entries()) {
+        await page.evaluate((i) => godojoken.lesson.keturon.choose(i), i);
+        const [width, room, look] = await page.$eval('#keturon-field', (f) => {
+          const s = getComputedStyle(f);
+          const probe = document.createElement('span');
+          for (const p of ['fontFamily', 'fontSize', 'fontWeight', 'letterSpacing'])
+            probe.style[p] = s[p];
+          probe.style.whiteSpace = 'pre';
+          probe.textContent = f.value;
+          document.body.appendChild(probe);
+          const w = probe.getBoundingClientRect().width;
+          probe.remove();
+          return [w, f.clientWidth - parseFloat(s.paddingLeft) - parseFloat(s.paddingRight),
+                  [f.style.fontSize, f.style.letterSpacing !== '']];
+        });
+        assert.ok(width <= room, `${at}: ${entry}: ${width.toFixed(1)} px of text in ${room} px`);
+        assert.deepEqual(codePoints(await fieldText(page)), codePoints(entry));
+        looks[face] = look;
+      }
+      assert.deepEqual(await page.$$eval('.push, .label', (es) => es.filter((e) => e.scrollWidth > e.clientWidth)
+        .map((e) => e.id)), [], `${at}: captions wider than their boxes`);
+    }
   }
+  // 「∠APM＝∠BQM」: drawn closer in IPA P Gothic, and smaller too in the wider UD face.
+  assert.deepEqual(looks.standard, ['', true]);
+  assert.match(looks.ud[0], /^0\.9\d*em$/);
 });

@@ -62,15 +62,20 @@ test('captions, labels and the list are the lesson\'s texts, code point for code
   assert.equal(await page.$eval('#keturon-field', (e) => e.value), entries[0]);
 });
 
-test('fonts: the layout\'s family first, then the gothic faces, at the layout\'s sizes and weights', async () => {
+test('fonts: the page\'s own IPA P Gothic, then the layout\'s family and the gothic faces, at the layout\'s sizes and weights', async () => {
   const font = (sel) => page.$eval(sel, (e) => {
     const s = getComputedStyle(e);
-    return [s.fontFamily.split(',')[0].trim().replace(/"/g, ''), s.fontSize, s.fontWeight];
+    return [...s.fontFamily.split(',').slice(0, 2).map((f) => f.trim().replace(/"/g, '')), s.fontSize, s.fontWeight];
   });
-  assert.deepEqual(await font('#Command1'), ['ＭＳ Ｐゴシック', '16px', '700']);
-  assert.deepEqual(await font('#katei'), ['ＭＳ Ｐゴシック', '14px', '700']);
-  assert.deepEqual(await font('#keturon-field'), ['ＭＳ Ｐゴシック', '14px', '700']);
-  assert.deepEqual(await font('#Label1'), ['ＭＳ Ｐゴシック', '18px', '400']);
+  const own = ['godojoken IPAPGothic', 'ＭＳ Ｐゴシック'];
+  assert.deepEqual(await font('#Command1'), [...own, '16px', '700']);
+  assert.deepEqual(await font('#katei'), [...own, '14px', '700']);
+  assert.deepEqual(await font('#keturon-field'), [...own, '14px', '700']);
+  assert.deepEqual(await font('#Label1'), [...own, '18px', '400']);
+  // The figure's texts too; and the page's copy is there, decoded.
+  assert.deepEqual((await font('#gamen svg')).slice(0, 2), own);
+  assert.ok(await page.evaluate(() => [...document.fonts].some((f) => f.family.replace(/"/g, '') === 'godojoken IPAPGothic'
+                                                                    && f.status === 'loaded')));
   const families = await page.$eval('#katei', (e) => getComputedStyle(e).fontFamily);
   for (const f of ['Hiragino Sans', 'Noto Sans CJK JP', 'IPAPGothic'])
     assert.ok(families.includes(f), f + ' in ' + families);
@@ -171,9 +176,10 @@ test('the shipped page hands nothing to a script: no hook, no state, no test bin
     const core = await Promise.resolve(createGodoCore().ready ?? createGodoCore());
     return { global: typeof window.godojoken,
              bindings: ['faceState', 'setFaceState', 'figureCases'].filter((n) => n in core),
-             shipped: ['WebFace', 'layout', 'opFormat'].filter((n) => n in core) };
+             shipped: ['WebFace', 'layout', 'fontChoices', 'opFormat'].filter((n) => n in core) };
   });
-  assert.deepEqual(exported, { global: 'undefined', bindings: [], shipped: ['WebFace', 'layout', 'opFormat'] });
+  assert.deepEqual(exported, { global: 'undefined', bindings: [],
+                               shipped: ['WebFace', 'layout', 'fontChoices', 'opFormat'] });
   assert.deepEqual(p.problems, []);
   await p.close();
 });

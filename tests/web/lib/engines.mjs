@@ -46,11 +46,12 @@ export function missing(name) {
   return absent.length ? `no ${absent.join(', ')} (scripts/install-deps installs them)` : null;
 }
 
-export async function launchEngine(name, { width = 1366, height = 768, scale = 1 } = {}) {
+// `env`: variables added to the browser's environment (FONTCONFIG_FILE).
+export async function launchEngine(name, { width = 1366, height = 768, scale = 1, env = {} } = {}) {
   const why = missing(name);
   if (why)
     throw new Error(`${name}: ${why}`);
-  const engine = name === 'webkit' ? new WebKit() : new Puppeteer(name);
+  const engine = name === 'webkit' ? new WebKit(env) : new Puppeteer(name, env);
   try {
     await engine.start(width, height, scale);
   } catch (e) {
@@ -65,8 +66,9 @@ export async function launchEngine(name, { width = 1366, height = 768, scale = 1
 const isProblem = (type) => type === 'error' || type === 'warn' || type === 'warning' || type === 'assert';
 
 class Puppeteer {
-  constructor(name) {
+  constructor(name, env) {
     this.name = name;
+    this.extraEnv = env;
     this.profile = mkdtempSync(join(tmpdir(), `godo-${name}-`));
     this.found = [];
   }
@@ -75,6 +77,7 @@ class Puppeteer {
     this.view = { width, height, scale };
     const common = {
       executablePath: BINARIES[this.name], headless: true, userDataDir: this.profile,
+      env: { ...process.env, ...this.extraEnv },
       defaultViewport: { width, height, deviceScaleFactor: scale },
     };
     this.browser = this.name === 'chromium'
@@ -243,8 +246,9 @@ const stopped = (child) => new Promise((resolve) => {
 });
 
 class WebKit {
-  constructor() {
+  constructor(env) {
     this.name = 'webkit';
+    this.extraEnv = env;
     this.home = mkdtempSync(join(tmpdir(), 'godo-webkit-'));
     this.log = '';
   }
@@ -253,7 +257,7 @@ class WebKit {
     // Its settings and site data in the temporary home, never the user's;
     // the caches stay the user's (with new ones every start takes seconds
     // longer: the GStreamer registry, the shader cache).
-    const env = { ...process.env, DISPLAY: this.x.display, XDG_DATA_HOME: join(this.home, 'data'),
+    const env = { ...process.env, ...this.extraEnv, DISPLAY: this.x.display, XDG_DATA_HOME: join(this.home, 'data'),
                   XDG_CONFIG_HOME: join(this.home, 'config'), GDK_BACKEND: 'x11', NO_AT_BRIDGE: '1' };
     // GDK_SCALE gives a HiDPI screen: devicePixelRatio 2.
     if (this.scale !== 1)
