@@ -22,8 +22,9 @@ test: deps build web
 	$(MAKE) test-asan
 
 # The fast loop: the core's suites alone, in a tree of their own without the
-# desktop face (a compiler, CMake, Ninja and GoogleTest are all it needs);
-# nothing installed, no display, no browser. Unoptimised, which compiles in a
+# desktop face. A compiler, CMake, Ninja and GoogleTest are all it needs; the
+# colour check runs where python3-colorspacious is, and is skipped elsewhere.
+# Nothing installed, no display, no browser. Unoptimised, which compiles in a
 # third of the time, and so with a tenth of the soak's walk; `make test` runs
 # the whole walk and is the whole proof.
 check:
