@@ -1,44 +1,13 @@
 #include "lesson/terminal_text.h"
 
+#include "lesson/utf.h"
+
 #include <cstdint>
 #include <cstdio>
 
 namespace godo {
 
 namespace {
-
-// The length of the valid UTF-8 sequence at the start of `s` and the code
-// point it encodes; 0 when the first byte does not begin one (an overlong
-// form, a surrogate, a value past U+10FFFF and a cut sequence included).
-std::size_t decode(std::string_view s, char32_t& cp)
-{
-    const auto b = [&](std::size_t i) { return static_cast<uint8_t>(s[i]); };
-    const auto cont = [&](std::size_t i) { return i < s.size() && (b(i) & 0xC0) == 0x80; };
-    const uint8_t lead = b(0);
-    if (lead < 0x80) {
-        cp = lead;
-        return 1;
-    }
-    std::size_t n = 0;
-    char32_t min = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        n = 2, cp = lead & 0x1F, min = 0x80;
-    } else if ((lead & 0xF0) == 0xE0) {
-        n = 3, cp = lead & 0x0F, min = 0x800;
-    } else if ((lead & 0xF8) == 0xF0) {
-        n = 4, cp = lead & 0x07, min = 0x10000;
-    } else {
-        return 0;
-    }
-    for (std::size_t i = 1; i < n; ++i) {
-        if (!cont(i))
-            return 0;
-        cp = (cp << 6) | (b(i) & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        return 0;
-    return n;
-}
 
 // Characters that move, hide or reorder what a terminal shows: C0 and C1
 // controls, DEL, the bidirectional controls, the zero-width characters and
@@ -73,11 +42,12 @@ std::string shownOnTerminal(std::string_view raw)
     std::string out;
     std::size_t shown = 0; // characters in out
     while (!raw.empty()) {
-        char32_t cp = 0;
-        std::size_t n = decode(raw, cp);
+        const Utf8Step step = readUtf8(raw);
+        const char32_t cp = step.codePoint;
+        std::size_t n = step.length;
         std::string piece;
         std::size_t width = 1;
-        if (n == 0) {
+        if (!step.wellFormed) {
             // One byte that is not UTF-8; the next may start a valid sequence.
             n = 1;
             piece = escaped(static_cast<uint8_t>(raw.front()));

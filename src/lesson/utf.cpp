@@ -3,7 +3,6 @@
 namespace godo {
 
 namespace {
-constexpr char32_t kReplacement = 0xFFFD;
 
 void appendUtf8(std::string& out, char32_t c)
 {
@@ -36,6 +35,39 @@ void appendUtf16(std::u16string& out, char32_t c)
 }
 } // namespace
 
+Utf8Step readUtf8(std::string_view s)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80)
+        return {1, lead, true};
+    // The well-formed sequences as Unicode tables them: the lead byte gives
+    // the length and the range of the second byte, which keeps out overlong
+    // forms (C0, C1, E0 80-9F, F0 80-8F), surrogates (ED A0-BF) and values
+    // past U+10FFFF (F4 90-BF, F5-FF).
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;
+    char32_t c = 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2, c = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3, c = lead & 0x0F;
+        low = lead == 0xE0 ? 0xA0 : 0x80, high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4, c = lead & 0x07;
+        low = lead == 0xF0 ? 0x90 : 0x80, high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return {1, kReplacementCharacter, false};
+    }
+    for (std::size_t i = 1; i < length; ++i) {
+        if (i >= s.size() || byte(i) < low || byte(i) > high)
+            return {i, kReplacementCharacter, false}; // the bytes so far are the maximal subpart
+        c = (c << 6) | (byte(i) & 0x3F);
+        low = 0x80, high = 0xBF;
+    }
+    return {length, c, true};
+}
+
 std::string toUtf8(std::u16string_view s)
 {
     std::string out;
@@ -46,7 +78,7 @@ std::string toUtf8(std::u16string_view s)
             c = 0x10000 + ((c - 0xD800) << 10) + (s[i + 1] - 0xDC00);
             ++i;
         } else if (c >= 0xD800 && c < 0xE000) {
-            c = kReplacement; // a lone surrogate has no UTF-8 form
+            c = kReplacementCharacter; // a lone surrogate has no UTF-8 form
         }
         appendUtf8(out, c);
     }
@@ -57,23 +89,10 @@ std::u16string toUtf16(std::string_view s)
 {
     std::u16string out;
     out.reserve(s.size());
-    for (std::size_t i = 0; i < s.size();) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        int extra = b < 0x80 ? 0 : (b >> 5) == 0x6 ? 1 : (b >> 4) == 0xE ? 2 : (b >> 3) == 0x1E ? 3 : -1;
-        char32_t c = extra == 0 ? b : extra == 1 ? b & 0x1F : extra == 2 ? b & 0x0F : b & 0x07;
-        bool ok = extra >= 0 && i + extra < s.size();
-        for (int k = 1; ok && k <= extra; ++k) {
-            const auto t = static_cast<unsigned char>(s[i + k]);
-            ok = (t >> 6) == 0x2;
-            c = (c << 6) | (t & 0x3F);
-        }
-        if (!ok) {
-            appendUtf16(out, kReplacement);
-            ++i;
-            continue;
-        }
-        appendUtf16(out, c);
-        i += extra + 1;
+    while (!s.empty()) {
+        const Utf8Step step = readUtf8(s);
+        appendUtf16(out, step.codePoint);
+        s.remove_prefix(step.length);
     }
     return out;
 }

@@ -116,24 +116,37 @@ TEST(Layout, labels_nameWhatStandsBelowThem)
 }
 
 // What the program echoes of an argument it refuses: harmless on a terminal
-// and short, whatever it was given.
-TEST(TerminalText, argumentsAreShownSafely)
+// and short, whatever it was given; and what the core reads of the same bytes
+// in UTF-16, U+FFFD for each maximal subpart of what is not UTF-8.
+TEST(TerminalText, argumentsAreShownSafelyAndReadWithReplacements)
 {
     const struct {
         std::string_view raw, shown;
+        std::u16string_view read;
     } rows[] = {
-        {"--projecter", "--projecter"},
-        {"直線ｎ", "直線ｎ"},
-        {"\x1b[31mX", "\\e[31mX"},
-        {"a\nb\tc\x7f", "a\\nb\\tc\\x7F"},
-        {"\xc2\x9b" "2J", "\\x9B2J"},               // C1 control introducer
-        {"\xe2\x80\xae" "txt", "\\u{202E}txt"},     // right-to-left override
-        {"\xff\xc0\x80" "ok", "\\xFF\\xC0\\x80ok"}, // not UTF-8, overlong
-        {"\xed\xa0\x80", "\\xED\\xA0\\x80"},        // a surrogate
-        {"\xe7\x9b", "\\xE7\\x9B"},                 // cut short
+        {"--projecter", "--projecter", u"--projecter"},
+        {"直線ｎ", "直線ｎ", u"直線ｎ"},
+        {"\x1b[31mX", "\\e[31mX", u"\x1b[31mX"},
+        {"a\nb\tc\x7f", "a\\nb\\tc\\x7F", u"a\nb\tc\x7f"},
+        {"\xc2\x9b" "2J", "\\x9B2J", u"\x9b" "2J"},             // C1 control introducer
+        {"\xe2\x80\xae" "txt", "\\u{202E}txt", u"\x202e" "txt"}, // right-to-left override
+        {"\xf0\x9f\x98\x80", "\xf0\x9f\x98\x80", u"\xd83d\xde00"}, // past U+FFFF: a pair
+        {"\xff\xc0\x80" "ok", "\\xFF\\xC0\\x80ok", u"\xfffd\xfffd\xfffd" "ok"}, // not UTF-8, overlong
+        {"\xc0\x80", "\\xC0\\x80", u"\xfffd\xfffd"},                        // an overlong U+0000
+        {"\xe0\x80\xaf", "\\xE0\\x80\\xAF", u"\xfffd\xfffd\xfffd"},          // an overlong '/'
+        {"\xed\xa0\x80", "\\xED\\xA0\\x80", u"\xfffd\xfffd\xfffd"},          // a surrogate
+        {"\xf4\x90\x80\x80", "\\xF4\\x90\\x80\\x80", u"\xfffd\xfffd\xfffd\xfffd"}, // past U+10FFFF
+        {"\xf7\xbf\xbf\xbf", "\\xF7\\xBF\\xBF\\xBF", u"\xfffd\xfffd\xfffd\xfffd"},
+        {"\xe7\x9b", "\\xE7\\x9B", u"\xfffd"},                       // cut short
+        {"\xf0\x9f\x98" "a", "\\xF0\\x9F\\x98" "a", u"\xfffd" "a"}, // cut short
     };
-    for (const auto& r : rows)
+    for (const auto& r : rows) {
         EXPECT_EQ(shownOnTerminal(r.raw), r.shown) << r.raw;
+        EXPECT_EQ(toUtf16(r.raw), r.read) << r.shown;
+    }
+    // And back: a lone surrogate has no UTF-8 form.
+    EXPECT_EQ(toUtf8(u"\xd800" "a\xdc00\xde00\xd83d"), "\xef\xbf\xbd" "a\xef\xbf\xbd\xef\xbf\xbd\xef\xbf\xbd");
+    EXPECT_EQ(toUtf8(u"\xd83d\xde00"), "\xf0\x9f\x98\x80");
 
     const std::string longArgument(120 * 1024, 'x');
     EXPECT_EQ(shownOnTerminal(longArgument), std::string(kShownCharacters, 'x') + "…");
