@@ -19,6 +19,7 @@ class QPushButton;
 
 namespace godo {
 
+class FigureActions;
 class Gamen;
 class SupportMenu;
 
@@ -35,6 +36,8 @@ public:
     const Gamen& picture() const { return *gamen_; }
     QWidget* control(Control c) const { return controls_[static_cast<int>(c)]; }
     const SupportSettings& supportSettings() const { return settings_; }
+    // 「図をコピー」 and 「図を保存…」.
+    FigureActions& figureActions() const { return *figureActions_; }
     // What the pupil chose in the support menu: applied at once and kept.
     void chooseSupport(const SupportSettings& settings);
 
@@ -70,6 +73,7 @@ private:
     std::unique_ptr<Form1> form_;
     SupportSettings settings_;
     SupportMenu* supportMenu_ = nullptr;
+    FigureActions* figureActions_ = nullptr;
 };
 
 QString toQString(std::u16string_view s);
