@@ -4,6 +4,8 @@
 
 #include "form1_driver.h"
 
+#include "desktop/figure_actions.h"
+#include "desktop/figure_export.h"
 #include "desktop/gamen.h"
 #include "desktop/lesson_window.h"
 #include "colour_tolerance.h"
@@ -11,6 +13,10 @@
 #include "lesson/support.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTemporaryDir>
 #include <QComboBox>
 #include <QMenu>
 #include <QFontInfo>
@@ -100,6 +106,7 @@ private slots:
     void schemes_colourWindowFrameAndFigure();
     void supportMenu_opensFromTheKeyboard_data();
     void supportMenu_opensFromTheKeyboard();
+    void figure_copiedAndSaved();
 
     void list_entriesCodePointForCodePoint();
     void list_fieldShowsHeading();
@@ -354,6 +361,44 @@ void TestWindowLayout::tabOrder()
     QStringList expected = cycle + cycle;
     expected << cycle.first();
     QCOMPARE(seen, expected);
+}
+
+// Ctrl+C copies the figure as SVG and as an image wherever the focus is but
+// in the list's field, which copies its own text; a save that cannot be
+// written says so, naming the file, and one without an extension takes that
+// of the format.
+void TestWindowLayout::figure_copiedAndSaved()
+{
+    Form1Driver d;
+    QVERIFY(d.run({"katei", "migi"}));
+    const QByteArray svg = figureFile(d.form().picture(), d.form().supportSettings().fontFace(), FigureFormat::Svg);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    for (const QString& at : {QStringLiteral("gamen"), QStringLiteral("migi")}) {
+        clipboard->clear();
+        d.control(at)->setFocus();
+        QVERIFY(d.keyOnFocus(Qt::Key_C, Qt::ControlModifier));
+        QVERIFY2(clipboard->mimeData()->hasImage(), qPrintable(at));
+        QCOMPARE(clipboard->mimeData()->data(QStringLiteral("image/svg+xml")), svg);
+    }
+    QVERIFY(d.typeIntoField(QStringLiteral(u"ＡＰ")));
+    d.list()->lineEdit()->selectAll();
+    QVERIFY(d.keyOnFocus(Qt::Key_C, Qt::ControlModifier));
+    QCOMPARE(clipboard->text(), QStringLiteral(u"ＡＰ"));
+    QVERIFY(!clipboard->mimeData()->hasFormat(QStringLiteral("image/svg+xml")));
+
+    QTemporaryDir dir;
+    QFile plain(dir.filePath(QStringLiteral("plain")));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    FigureActions& actions = d.form().figureActions();
+    QCOMPARE(actions.saveTo(dir.filePath(QStringLiteral(u"plain/図形")), FigureFormat::Png), QString());
+    QCOMPARE(d.messageBoxes().size(), 1);
+    QVERIFY(d.messageBoxes().front()->text().contains(dir.filePath(QStringLiteral(u"plain/図形.png"))));
+    d.closeMessageBoxes();
+    QCOMPARE(actions.saveTo(dir.filePath(QStringLiteral(u"図形")), FigureFormat::Pdf),
+             dir.filePath(QStringLiteral(u"図形.pdf")));
+    QVERIFY(QFile(dir.filePath(QStringLiteral(u"図形.pdf"))).size() > 0);
+    QVERIFY(d.messageBoxes().isEmpty());
 }
 
 QTEST_MAIN(TestWindowLayout)

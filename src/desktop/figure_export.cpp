@@ -62,8 +62,12 @@ QByteArray pdf(const Gamen& picture)
     QPdfWriter writer(&buffer);
     writer.setResolution(kPdfResolution);
     writer.setCreator(QStringLiteral("godojoken"));
-    const QSizeF points(qreal(area.width) / kTwipsPerPoint, qreal(area.height) / kTwipsPerPoint);
-    if (!writer.setPageLayout(QPageLayout(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch),
+    // Qt gives a page whole points: the area's 437.25 x 371.25 become
+    // 437 x 371, and the figure keeps its size, its last quarter point (5
+    // twips) at the right and the bottom cut off, rather than leave a strip
+    // of the page unpainted.
+    const QSize points(area.width / kTwipsPerPoint, area.height / kTwipsPerPoint);
+    if (!writer.setPageLayout(QPageLayout(QPageSize(points, QString(), QPageSize::ExactMatch),
                                           QPageLayout::Portrait, QMarginsF(), QPageLayout::Point)))
         return {};
     QPainter painter;

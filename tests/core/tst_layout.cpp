@@ -4,6 +4,7 @@
 // names what. The faces' suites check their widgets against the core's
 // layout; this is where the layout is checked against the table.
 
+#include "lesson/figure_export.h"
 #include "lesson/layout.h"
 #include "lesson/terminal_text.h"
 #include "lesson/utf.h"
@@ -107,6 +108,22 @@ TEST(Layout, labels_nameWhatStandsBelowThem)
 
 // What the program echoes of an argument it refuses: harmless on a terminal
 // and short, whatever it was given.
+// The figure taken out of the lesson is the picture area's inside: 583 x 495
+// pixels within the 2-pixel frame, at 300 dpi 1821.875 x 1546.875, to the
+// nearest pixel; and a file's extension names its format in any case.
+TEST(Layout, figureArea_insideTheFrame)
+{
+    EXPECT_EQ(figureArea(), (TwipsSize{8745, 7425}));
+    EXPECT_EQ(figurePixels(), (PixelSize{1822, 1547}));
+    EXPECT_EQ(figurePixels(96), (PixelSize{583, 495}));
+    EXPECT_EQ(figureFormatOf(u"/home/t/図形.SVG"), FigureFormat::Svg);
+    EXPECT_EQ(figureFormatOf(u"a.b.png"), FigureFormat::Png);
+    EXPECT_EQ(figureFormatOf(u"c:\\w\\x.Pdf"), FigureFormat::Pdf);
+    EXPECT_EQ(figureFormatOf(u"図形"), std::nullopt);
+    EXPECT_EQ(figureFormatOf(u"/tmp/x.pdf/図形"), std::nullopt);
+    EXPECT_EQ(figureFormatOf(u"x.jpeg"), std::nullopt);
+}
+
 TEST(TerminalText, argumentsAreShownSafely)
 {
     const struct {

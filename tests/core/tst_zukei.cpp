@@ -5,6 +5,7 @@
 
 #include "figure_expectations.h"
 #include "lesson/figure_description.h"
+#include "lesson/figure_svg.h"
 #include "lesson/utf.h"
 #include "model/checked16.h"
 
@@ -13,7 +14,9 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <optional>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -394,6 +397,93 @@ TEST(Zukei, schemes_changeOnlyColours)
                     }
                 }
             }
+        }
+    }
+}
+
+namespace {
+
+// The drawing elements of an SVG document in order: name, attributes and
+// the text between the tags.
+struct Element {
+    std::string name;
+    std::map<std::string, std::string> attributes;
+    std::string text;
+};
+
+std::vector<Element> svgElements(const std::string& svg)
+{
+    static const std::regex element(R"re(<(line|circle|text)\s([^>]*?)/?>(?:([^<]*)</text>)?)re");
+    static const std::regex attribute(R"re(([\w-]+)="([^"]*)")re");
+    std::vector<Element> out;
+    for (auto e = std::sregex_iterator(svg.begin(), svg.end(), element); e != std::sregex_iterator(); ++e) {
+        Element el{(*e)[1], {}, (*e)[3]};
+        const std::string attrs = (*e)[2];
+        for (auto a = std::sregex_iterator(attrs.begin(), attrs.end(), attribute); a != std::sregex_iterator(); ++a)
+            el.attributes[(*a)[1]] = (*a)[2];
+        out.push_back(el);
+    }
+    return out;
+}
+
+} // namespace
+
+// The figure as an SVG document: in the viewBox of the area's inside, one
+// element for each line, circle and text drawn since the clear, in their
+// order, each at the operation's twips and in its colours, pens in pixels of
+// 15 twips, texts as text with their baseline the face's ascent below the
+// operation's point, and what a text or a family holds escaped.
+TEST(Zukei, svg_anElementForEachOperation)
+{
+    const SvgFont font{{u"A&B", u"IPAPGothic"}, 0.875};
+    for (const ColourSchemeId scheme : {ColourSchemeId::Standard, ColourSchemeId::Paper}) {
+        for (const int16_t angle : {35, 145}) {
+            SCOPED_TRACE(angle);
+            FigureState s;
+            s.reset();
+            s.kakudo = angle;
+            everyOverlayOn(s, angle == 35 ? 3 : 1);
+            DisplayList rec;
+            applyLoadSettings(rec, colourScheme(scheme));
+            Figure(rec, s, colourScheme(scheme)).zukei(15);
+            rec.setCurrentPoint(10, 20);
+            rec.printText(u"a<b&c");
+            const std::string svg = figureSvg(rec.ops(), figureArea(), font);
+            EXPECT_NE(svg.find(R"(viewBox="0 0 8745 7425")"), std::string::npos);
+            EXPECT_NE(svg.find("font-family=\"'A&amp;B', 'IPAPGothic', sans-serif\""), std::string::npos);
+            EXPECT_NE(svg.find("<rect width=\"8745\" height=\"7425\" fill=\"" + hex(colourScheme(scheme).pen(kBackground))),
+                      std::string::npos);
+
+            const std::vector<Element> elements = svgElements(svg);
+            std::size_t n = 0;
+            const auto at = [](const Element& e, const char* name) { return std::stod(e.attributes.at(name)); };
+            for (const DrawOp& op : rec.ops()) {
+                if (!op.draws() || op.kind == OpKind::Clear)
+                    continue;
+                ASSERT_LT(n, elements.size());
+                const Element& e = elements[n++];
+                if (op.kind == OpKind::Circle) {
+                    ASSERT_EQ(e.name, "circle");
+                    EXPECT_NEAR(at(e, "cx"), op.at[0], 1e-3);
+                    EXPECT_NEAR(at(e, "r"), op.at[2], 1e-3);
+                    EXPECT_EQ(e.attributes.at("fill"), op.fill == FillStyle::Solid ? hex(op.fillColour) : "none");
+                } else if (op.kind == OpKind::PrintText) {
+                    ASSERT_EQ(e.name, "text");
+                    EXPECT_NEAR(at(e, "x"), op.at[0], 1e-3);
+                    EXPECT_NEAR(at(e, "y"), op.at[1] + 0.875 * 300, 1e-2);
+                    EXPECT_EQ(at(e, "font-size"), 300);
+                    EXPECT_EQ(e.attributes.at("fill"), hex(op.colour));
+                    EXPECT_EQ(e.text, op.text == u"a<b&c" ? "a&lt;b&amp;c" : toUtf8(op.text));
+                    continue;
+                } else {
+                    ASSERT_EQ(e.name, "line");
+                    EXPECT_NEAR(at(e, "x1"), op.at[0], 1e-3);
+                    EXPECT_NEAR(at(e, "y2"), op.at[3], 1e-3);
+                }
+                EXPECT_EQ(e.attributes.at("stroke"), hex(op.colour));
+                EXPECT_EQ(at(e, "stroke-width"), 45);
+            }
+            EXPECT_EQ(n, elements.size());
         }
     }
 }
