@@ -14,6 +14,8 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QTemporaryDir>
@@ -364,7 +366,7 @@ void TestWindowLayout::tabOrder()
 }
 
 // Ctrl+C copies the figure as SVG and as an image wherever the focus is but
-// in the list's field, which copies its own text; a save that cannot be
+// in the list's field, which copies its own text; Ctrl+S asks for a file; a save that cannot be
 // written says so, naming the file, and one without an extension takes that
 // of the format.
 void TestWindowLayout::figure_copiedAndSaved()
@@ -385,6 +387,13 @@ void TestWindowLayout::figure_copiedAndSaved()
     QVERIFY(d.keyOnFocus(Qt::Key_C, Qt::ControlModifier));
     QCOMPARE(clipboard->text(), QStringLiteral(u"ＡＰ"));
     QVERIFY(!clipboard->mimeData()->hasFormat(QStringLiteral("image/svg+xml")));
+
+    // Ctrl+S asks for the file, first in the SVG format under the default name.
+    QVERIFY(d.keyOnFocus(Qt::Key_S, Qt::ControlModifier));
+    auto* dialog = d.form().findChild<QFileDialog*>();
+    QVERIFY(dialog);
+    QCOMPARE(QFileInfo(dialog->selectedFiles().value(0)).fileName(), QStringLiteral(u"図形.svg"));
+    dialog->reject();
 
     QTemporaryDir dir;
     QFile plain(dir.filePath(QStringLiteral("plain")));
