@@ -67,8 +67,8 @@ QByteArray pdf(const Gamen& picture)
     // twips) at the right and the bottom cut off, rather than leave a strip
     // of the page unpainted.
     const QSize points(area.width / kTwipsPerPoint, area.height / kTwipsPerPoint);
-    if (!writer.setPageLayout(QPageLayout(QPageSize(points, QString(), QPageSize::ExactMatch),
-                                          QPageLayout::Portrait, QMarginsF(), QPageLayout::Point)))
+    if (!writer.setPageLayout(QPageLayout(QPageSize(points, QString(), QPageSize::ExactMatch), QPageLayout::Portrait,
+                                          QMarginsF(), QPageLayout::Point)))
         return {};
     QPainter painter;
     if (!painter.begin(&writer))

@@ -66,7 +66,7 @@ std::string fontFamily(const std::vector<std::u16string_view>& families)
 
 class Writer {
 public:
-    Writer(TwipsSize area, const SvgFont& font) : area_(area), font_(font) {}
+    Writer(TwipsSize area, const SvgFont& font) : area_(area), font_(font) { }
 
     void add(const DrawOp& op)
     {
@@ -90,8 +90,8 @@ public:
         case OpKind::PrintText: {
             const double size = double(op.size) * kTwipsPerPoint;
             body_ += "<text x=\"" + number(op.at[0]) + "\" y=\"" + number(double(op.at[1]) + font_.ascent * size)
-                + "\" font-size=\"" + number(size) + "\" fill=\"" + colour(op.colour) + "\">"
-                + escaped(toUtf8(op.text)) + "</text>\n";
+                + "\" font-size=\"" + number(size) + "\" fill=\"" + colour(op.colour) + "\">" + escaped(toUtf8(op.text))
+                + "</text>\n";
             break;
         }
         default: break; // settings: every drawing operation carries its own
@@ -114,8 +114,8 @@ public:
             + w + "\" height=\"" + h
             + "\"/></clipPath>\n"
               "<g clip-path=\"url(#area)\" font-family=\""
-            + escaped(fontFamily(font_.families))
-            + "\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n" + body_ + "</g>\n</svg>\n";
+            + escaped(fontFamily(font_.families)) + "\" stroke-linecap=\"round\" stroke-linejoin=\"round\">\n" + body_
+            + "</g>\n</svg>\n";
     }
 
 private:
