@@ -115,13 +115,11 @@ TEST(Layout, figureArea_insideTheFrame)
 {
     EXPECT_EQ(figureArea(), (TwipsSize{8745, 7425}));
     EXPECT_EQ(figurePixels(), (PixelSize{1822, 1547}));
-    EXPECT_EQ(figurePixels(96), (PixelSize{583, 495}));
     EXPECT_EQ(figureFormatOf(u"/home/t/図形.SVG"), FigureFormat::Svg);
     EXPECT_EQ(figureFormatOf(u"a.b.png"), FigureFormat::Png);
     EXPECT_EQ(figureFormatOf(u"c:\\w\\x.Pdf"), FigureFormat::Pdf);
     EXPECT_EQ(figureFormatOf(u"図形"), std::nullopt);
     EXPECT_EQ(figureFormatOf(u"/tmp/x.pdf/図形"), std::nullopt);
-    EXPECT_EQ(figureFormatOf(u"x.jpeg"), std::nullopt);
 }
 
 TEST(TerminalText, argumentsAreShownSafely)
