@@ -444,7 +444,13 @@ TEST(Zukei, svg_anElementForEachOperation)
         // ｌ, ｎ (whose ends are not whole twips), a solid circle, a label.
         const std::string pen = hex(scheme.pen(kBrightWhite));
         EXPECT_TRUE(has(R"(<line x1="0" y1="2000" x2="8800" y2="2000" stroke=")" + pen));
-        EXPECT_TRUE(has(R"(<line x1="-410.49" y1="7447.76")"));
+        // ｎ's ends as they came, to the last bit of their 32-bit floats.
+        const DrawOp n = rec.of(OpKind::Line).at(3);
+        const std::size_t line = svg.find(R"(<line x1="-410.49)");
+        ASSERT_NE(line, std::string::npos);
+        const std::size_t x1 = line + 10;
+        EXPECT_EQ(std::stof(svg.substr(x1)), n.at[0]);
+        EXPECT_EQ(std::stof(svg.substr(svg.find(R"(y1=")", x1) + 4)), n.at[1]);
         const DrawOp solid = rec.of(OpKind::Circle).at(2);
         ASSERT_EQ(solid.fill, FillStyle::Solid);
         EXPECT_TRUE(has(R"(" fill=")" + hex(solid.fillColour) + R"(" stroke=")" + hex(solid.colour)));
