@@ -37,6 +37,8 @@ godo_core_library(godo_draw DEPENDS godo_model SOURCES
 godo_core_library(godo_lesson DEPENDS godo_draw SOURCES
   ${_godo_src}/lesson/layout.cpp
   ${_godo_src}/lesson/figure_description.cpp
+  ${_godo_src}/lesson/figure_export.cpp
+  ${_godo_src}/lesson/figure_svg.cpp
   ${_godo_src}/lesson/form1.cpp
   ${_godo_src}/lesson/readings.cpp
   ${_godo_src}/lesson/support.cpp

@@ -1,13 +1,21 @@
 // The picture area's drawing operations replayed onto a QPainter: what the
 // redraw leaves in the pixels of the screen's image with the window's
 // settings, the fill rules of circles, text in the erase pen, the image at
-// device pixel ratio 2, and the same figure painted at another resolution.
+// device pixel ratio 2, and the same figure painted at another resolution;
+// the figure taken out as a 300-dpi image and as a PDF.
 
 #include "desktop/figure_painter.h"
 #include "qt_colours.h"
 #include "desktop/fonts.h"
+#include "desktop/figure_export.h"
+#include "desktop/gamen.h"
+#include "lesson/layout.h"
 
+#include <QRegularExpression>
+#include <QFile>
 #include <QFontInfo>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <QPainter>
 #include <QTest>
 
@@ -102,6 +110,33 @@ QRect labelNBox(const Picture& p)
 
 QString describe(const QColor& c) { return c.name(); }
 
+// A picture area as the window has it, its figure drawn at the end of the
+// lesson in a scheme.
+struct AreaAtTheEnd {
+    Gamen area;
+    FigureState s;
+
+    explicit AreaAtTheEnd(const ColourScheme& scheme = colourScheme(ColourSchemeId::Standard))
+        : area(QSize(figureArea().width, figureArea().height) / kTwipsPerPixel + 2 * QSize(Gamen::border(), Gamen::border()),
+               japaneseFont(15, false), nullptr)
+    {
+        applyLoadSettings(area.list(), scheme);
+        s.reset();
+        test::everyOverlayOn(s, 1);
+        Figure(area.list(), s, scheme).zukei(15);
+    }
+};
+
+// What a program of poppler-utils says about a PDF file.
+QString poppler(const QString& program, const QStringList& arguments)
+{
+    QProcess p;
+    p.start(program, arguments);
+    if (!p.waitForFinished(20000) || p.exitCode() != 0)
+        return QStringLiteral("(%1 failed)").arg(program);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
 } // namespace
 
 class TestFigurePainter : public QObject {
@@ -121,6 +156,8 @@ private slots:
     void scaledPainter_givesTheImageOfThatRatio();
     void text_keepsItsSizeOnADeviceOfAnotherResolution_data();
     void text_keepsItsSizeOnADeviceOfAnotherResolution();
+    void exportedImage_at300Dpi();
+    void exportedPdf_vectorsAndTextOnOnePage();
 };
 
 void TestFigurePainter::drawPass_data()
@@ -357,9 +394,57 @@ void TestFigurePainter::text_keepsItsSizeOnADeviceOfAnotherResolution()
     QVERIFY(expected.width() > 250 * scale); // the sentence is there
     QVERIFY2((box.topLeft() - expected.topLeft()).manhattanLength() <= 2 * scale,
              qPrintable(QString("%1,%2 against %3,%4").arg(box.x()).arg(box.y()).arg(expected.x()).arg(expected.y())));
-    QVERIFY2(std::abs(box.width() - expected.width()) <= 2 * scale && std::abs(box.height() - expected.height()) <= 2 * scale,
-             qPrintable(QString("%1x%2 against %3x%4").arg(box.width()).arg(box.height())
-                            .arg(expected.width()).arg(expected.height())));
+    QVERIFY2(std::abs(box.width() - expected.width()) <= 2 * scale
+                 && std::abs(box.height() - expected.height()) <= 2 * scale,
+             qPrintable(QString("%1x%2 against %3x%4")
+                            .arg(box.width())
+                            .arg(box.height())
+                            .arg(expected.width())
+                            .arg(expected.height())));
+}
+
+// The image is the inside of the area at 300 dpi, in the scheme's colours at
+// the places the figure's twips give: the background above ｌ, ｌ itself
+// where nothing crosses it, and line ｎ a tenth of the way from its start.
+void TestFigurePainter::exportedImage_at300Dpi()
+{
+    for (const ColourSchemeId id : {ColourSchemeId::Standard, ColourSchemeId::Paper}) {
+        const ColourScheme& cs = colourScheme(id);
+        const AreaAtTheEnd a(cs);
+        const QImage image = figureImage(a.area);
+        QCOMPARE(image.size(), QSize(figurePixels().width, figurePixels().height));
+        QCOMPARE(image.dotsPerMeterX(), 11811);
+        const auto at = [&](double x, double y) {
+            return image.pixelColor(int(x * kFigureImageDpi / 1440), int(y * kFigureImageDpi / 1440));
+        };
+        QCOMPARE(at(300, 1000), qcolour(cs.pen(kBackground)));
+        QCOMPARE(at(8000, 2000), qcolour(cs.pen(kBrightWhite)));
+        const DrawOp n = a.area.list().of(OpKind::Line).at(3);
+        QCOMPARE(at(0.9 * n.at[0] + 0.1 * n.at[2], 0.9 * n.at[1] + 0.1 * n.at[3]), qcolour(cs.pen(kLightRed)));
+    }
+}
+
+// The PDF is one page the size of the area (in whole points, as Qt sizes a
+// page), its texts as text in an embedded face, and no image in it.
+void TestFigurePainter::exportedPdf_vectorsAndTextOnOnePage()
+{
+    const AreaAtTheEnd a;
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("figure.pdf"));
+    QFile out(file);
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    out.write(figureFile(a.area, fontChoice(FontChoiceId::Standard), FigureFormat::Pdf));
+    out.close();
+    const QString text = poppler(QStringLiteral("pdftotext"), {file, QStringLiteral("-")});
+    for (const QString& label : {u"Ａ"_s, u"Ｑ"_s, u"1辺とその両端の角がそれぞれ等しい"_s})
+        QVERIFY2(text.contains(label), qPrintable(label + u" not in: "_s + text));
+    // The header of the list, and no image below it.
+    QCOMPARE(poppler(QStringLiteral("pdfimages"), {QStringLiteral("-list"), file}).count('\n'), 2);
+    // One face, embedded ("yes" in the fifth column).
+    QVERIFY(poppler(QStringLiteral("pdffonts"), {file}).contains(QRegularExpression(QStringLiteral("\n[^\n]* yes +\\w+ +yes[^\n]*\n$"))));
+    const QString info = poppler(QStringLiteral("pdfinfo"), {file});
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages: +1\n"))), qPrintable(info));
+    QVERIFY2(info.contains(QStringLiteral("%1 x %2 pts").arg(figureArea().width / 20).arg(figureArea().height / 20)), qPrintable(info));
 }
 
 QTEST_MAIN(TestFigurePainter)

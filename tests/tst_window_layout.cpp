@@ -4,6 +4,8 @@
 
 #include "form1_driver.h"
 
+#include "desktop/figure_actions.h"
+#include "desktop/figure_export.h"
 #include "desktop/gamen.h"
 #include "desktop/lesson_window.h"
 #include "colour_tolerance.h"
@@ -16,6 +18,11 @@
 #include "draw/figure.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QTemporaryDir>
 #include <QComboBox>
 #include <QMenu>
 #include <QFontInfo>
@@ -108,6 +115,7 @@ private slots:
     void supportMenu_opensFromTheKeyboard();
     void speech_aPressReadsItsCaptionThenTheFigure();
     void ruby_readingsStayInTheirPlaces();
+    void figure_copiedAndSaved();
 
     void list_entriesCodePointForCodePoint();
     void list_fieldShowsHeading();
@@ -365,6 +373,45 @@ void TestWindowLayout::tabOrder()
     QStringList expected = cycle + cycle;
     expected << cycle.first();
     QCOMPARE(seen, expected);
+}
+
+// Ctrl+C copies the figure as SVG and as an image wherever the focus is but
+// in the list's field, which copies its own text. A save that cannot be
+// written (its folder is a file: root may write anywhere else) says so,
+// naming the file, and leaves nothing; one without an extension takes that
+// of the format, and writes the figure whole.
+void TestWindowLayout::figure_copiedAndSaved()
+{
+    Form1Driver d;
+    QVERIFY(d.run({"katei", "migi"}));
+    const QByteArray svg = figureFile(d.form().picture(), d.form().supportSettings().fontFace(), FigureFormat::Svg);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    d.control(QStringLiteral("migi"))->setFocus();
+    QVERIFY(d.keyOnFocus(Qt::Key_C, Qt::ControlModifier));
+    QVERIFY(clipboard->mimeData()->hasImage());
+    QCOMPARE(clipboard->mimeData()->data(QStringLiteral("image/svg+xml")), svg);
+    QVERIFY(d.typeIntoField(QStringLiteral(u"ＡＰ")));
+    d.list()->lineEdit()->selectAll();
+    QVERIFY(d.keyOnFocus(Qt::Key_C, Qt::ControlModifier));
+    QCOMPARE(clipboard->text(), QStringLiteral(u"ＡＰ"));
+    QVERIFY(!clipboard->mimeData()->hasFormat(QStringLiteral("image/svg+xml")));
+
+    QTemporaryDir dir;
+    QFile plain(dir.filePath(QStringLiteral("plain")));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    FigureActions& actions = d.form().figureActions();
+    QCOMPARE(actions.saveTo(dir.filePath(QStringLiteral(u"plain/図形")), FigureFormat::Png), QString());
+    QCOMPARE(d.messageBoxes().size(), 1);
+    QVERIFY(d.messageBoxes().front()->text().contains(dir.filePath(QStringLiteral(u"plain/図形.png"))));
+    d.closeMessageBoxes();
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList{"plain"});
+    QCOMPARE(actions.saveTo(dir.filePath(QStringLiteral(u"図形")), FigureFormat::Svg),
+             dir.filePath(QStringLiteral(u"図形.svg")));
+    QFile saved(dir.filePath(QStringLiteral(u"図形.svg")));
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), svg);
+    QVERIFY(d.messageBoxes().isEmpty());
 }
 
 QTEST_MAIN(TestWindowLayout)

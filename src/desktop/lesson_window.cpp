@@ -3,6 +3,7 @@
 #include "desktop/accessibility.h"
 #include "desktop/field_fit.h"
 #include "desktop/field_ruby.h"
+#include "desktop/figure_actions.h"
 #include "desktop/fonts.h"
 #include "desktop/gamen.h"
 #include "desktop/paper_combo_style.h"
@@ -189,6 +190,12 @@ LessonWindow::LessonWindow(const SupportSettings& settings, QWidget* parent) : Q
             openSupportMenu(at->mapToGlobal(at->rect().center()));
         });
     }
+    // Taking the figure out for a worksheet: in the same menu, below the
+    // settings, and on the keyboard.
+    figureActions_ = new FigureActions(*this, *gamen_, settings_, [this](std::u16string_view m) { showMessage(m); });
+    supportMenu_->addSeparator();
+    supportMenu_->addAction(figureActions_->copyAction());
+    supportMenu_->addAction(figureActions_->saveAction());
     grabGesture(Qt::TapAndHoldGesture);
     for (QWidget* c : controls_)
         c->grabGesture(Qt::TapAndHoldGesture);

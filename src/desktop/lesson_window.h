@@ -20,6 +20,7 @@ class QPushButton;
 
 namespace godo {
 
+class FigureActions;
 class Gamen;
 class ReadAloud;
 class SupportMenu;
@@ -38,6 +39,8 @@ public:
     QWidget* control(Control c) const { return controls_[static_cast<int>(c)]; }
     const SupportSettings& supportSettings() const { return settings_; }
     ReadAloud& readAloud() { return *readAloud_; }
+    // 「図をコピー」 and 「図を保存…」.
+    FigureActions& figureActions() const { return *figureActions_; }
     // What the pupil chose in the support menu: applied at once and kept.
     void chooseSupport(const SupportSettings& settings);
 
@@ -81,6 +84,7 @@ private:
     ReadAloud* readAloud_ = nullptr;
     // The OK button's icon of the first message, for all later ones.
     QIcon okIcon_;
+    FigureActions* figureActions_ = nullptr;
 };
 
 QString toQString(std::u16string_view s);

@@ -116,6 +116,20 @@ inline constexpr std::u16string_view kEnd = u"。";
 inline constexpr std::u16string_view kShown = u"表示";
 inline constexpr std::u16string_view kNone = u"なし";
 } // namespace description
+// Taking the figure out for a worksheet or a slide: the support menu's
+// entries, the file dialog and what a failed save says; %1 is the file.
+namespace figure_export {
+inline constexpr std::u16string_view kCopy = u"図をコピー";
+inline constexpr std::u16string_view kSave = u"図を保存…";
+inline constexpr std::u16string_view kSaveTitle = u"図を保存";
+// The file's name before the teacher changes it; the format adds its extension.
+inline constexpr std::u16string_view kDefaultName = u"図形";
+inline constexpr std::u16string_view kFilterSvg = u"SVG 画像 (*.svg)";
+inline constexpr std::u16string_view kFilterPng = u"PNG 画像 (*.png)";
+inline constexpr std::u16string_view kFilterPdf = u"PDF 文書 (*.pdf)";
+inline constexpr std::u16string_view kNotWritten =
+    u"ファイル「%1」に書き込めなかったため、図を保存できませんでした。書きかけのファイルは残っていません。";
+} // namespace figure_export
 
 // The messages of the error boundary.
 inline constexpr std::u16string_view kOverflow =

@@ -6,6 +6,7 @@
 
 #include <initializer_list>
 #include <string_view>
+#include <vector>
 #include <utility>
 
 using emscripten::val;
@@ -35,10 +36,13 @@ void scheme(JsonText& j, const ColourScheme& s)
         j.rgb(s.pens[i]);
     }
     j.out += ']';
-    const std::pair<std::string_view, Rgb> window[] = {
-        {"picture", s.pen(kBackground)}, {"window", s.window},         {"labelText", s.labelText},
-        {"frameShadow", s.frameShadow},  {"frameLight", s.frameLight}, {"focus", s.focus},
-    };
+    std::vector<std::pair<std::string_view, Rgb>> window = {
+        {"picture", s.pen(kBackground)}, {"window", s.window}, {"labelText", s.labelText}, {"focus", s.focus}};
+    // The standard scheme keeps the page's own sunken frame.
+    if (s.frame) {
+        window.emplace_back("frameShadow", s.frame->shadow);
+        window.emplace_back("frameLight", s.frame->light);
+    }
     for (const auto& [name, colour] : window) {
         j.out += ',';
         j.key(name);

@@ -113,7 +113,13 @@ class PageSupport {
       '--frame-light': s.frameLight, '--focus': s.focus, '--picture': s.picture,
     };
     for (const el of elements)
-      for (const [p, v] of Object.entries(properties))
-        el.style.setProperty(p, css(v));
+      for (const [p, v] of Object.entries(properties)) {
+        // A colour the scheme leaves to the page (the standard frame) is
+        // the style's own.
+        if (v)
+          el.style.setProperty(p, css(v));
+        else
+          el.style.removeProperty(p);
+      }
   }
 }

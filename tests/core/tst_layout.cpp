@@ -5,6 +5,7 @@
 // layout; this is where the layout is checked against the table.
 
 #include "draw/figure.h"
+#include "lesson/figure_export.h"
 #include "lesson/layout.h"
 #include "lesson/readings.h"
 #include "lesson/support.h"
@@ -113,6 +114,20 @@ TEST(Layout, labels_nameWhatStandsBelowThem)
     }
     EXPECT_EQ(namings, "Label3: hidari migi [kaiten] Label1: keturon [] ");
     EXPECT_EQ(utf8(w[Control::gamen].accessibleName), "図形");
+}
+
+// The figure taken out of the lesson is the picture area's inside: 583 x 495
+// pixels within the 2-pixel frame, at 300 dpi 1821.875 x 1546.875, to the
+// nearest pixel; and a file's extension names its format in any case.
+TEST(Layout, figureArea_insideTheFrame)
+{
+    EXPECT_EQ(figureArea(), (TwipsSize{8745, 7425}));
+    EXPECT_EQ(figurePixels(), (PixelSize{1822, 1547}));
+    EXPECT_EQ(figureFormatOf(u"/home/t/図形.SVG"), FigureFormat::Svg);
+    EXPECT_EQ(figureFormatOf(u"a.b.png"), FigureFormat::Png);
+    EXPECT_EQ(figureFormatOf(u"c:\\w\\x.Pdf"), FigureFormat::Pdf);
+    EXPECT_EQ(figureFormatOf(u"図形"), std::nullopt);
+    EXPECT_EQ(figureFormatOf(u"/tmp/x.pdf/図形"), std::nullopt);
 }
 
 // What the program echoes of an argument it refuses: harmless on a terminal

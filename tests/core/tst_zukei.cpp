@@ -5,6 +5,7 @@
 
 #include "figure_expectations.h"
 #include "lesson/figure_description.h"
+#include "lesson/figure_svg.h"
 #include "lesson/utf.h"
 #include "model/checked16.h"
 
@@ -395,5 +396,65 @@ TEST(Zukei, schemes_changeOnlyColours)
                 }
             }
         }
+    }
+}
+
+namespace {
+
+std::size_t occurrences(const std::string& s, const std::string& what)
+{
+    std::size_t n = 0;
+    for (std::size_t at = s.find(what); at != std::string::npos; at = s.find(what, at + 1))
+        ++n;
+    return n;
+}
+
+} // namespace
+
+// The figure as an SVG document: in the viewBox of the area's inside, one
+// element for each line, circle and text drawn since the clear, each at the
+// operation's twips and in its colours, pens in pixels of 15 twips, texts
+// as text with their baseline the face's ascent below the operation's point,
+// and what a text or a family holds escaped.
+TEST(Zukei, svg_anElementForEachOperation)
+{
+    const SvgFont font{{u"A&B", u"IPAPGothic"}, 0.875};
+    for (const ColourSchemeId id : {ColourSchemeId::Standard, ColourSchemeId::Paper}) {
+        const ColourScheme& scheme = colourScheme(id);
+        FigureState s;
+        s.reset();
+        s.kakudo = 145;
+        everyOverlayOn(s, 1);
+        DisplayList rec;
+        applyLoadSettings(rec, scheme);
+        Figure(rec, s, scheme).zukei(15);
+        rec.setCurrentPoint(10, 20);
+        rec.printText(u"a<b&c");
+        const std::string svg = figureSvg(rec.ops(), figureArea(), font);
+        const auto has = [&](const std::string& part) { return svg.find(part) != std::string::npos; };
+        EXPECT_TRUE(has(R"(viewBox="0 0 8745 7425")"));
+        EXPECT_TRUE(has(R"(font-family="'A&amp;B', 'IPAPGothic', sans-serif")"));
+        EXPECT_TRUE(has(R"(<rect width="8745" height="7425" fill=")" + hex(scheme.pen(kBackground)) + R"("/>)"));
+        const std::size_t lines = rec.of(OpKind::Line).size() + rec.of(OpKind::LineTo).size()
+            + rec.of(OpKind::RelativeLine).size();
+        EXPECT_EQ(occurrences(svg, "<line "), lines);
+        EXPECT_EQ(occurrences(svg, "<circle "), rec.of(OpKind::Circle).size());
+        EXPECT_EQ(occurrences(svg, "<text "), rec.texts().size());
+        EXPECT_EQ(occurrences(svg, R"(stroke-width="45")"), lines + rec.of(OpKind::Circle).size());
+        // ｌ, ｎ (whose ends are not whole twips), a solid circle, a label.
+        const std::string pen = hex(scheme.pen(kBrightWhite));
+        EXPECT_TRUE(has(R"(<line x1="0" y1="2000" x2="8800" y2="2000" stroke=")" + pen));
+        // ｎ's ends as they came, to the last bit of their 32-bit floats.
+        const DrawOp n = rec.of(OpKind::Line).at(3);
+        const std::size_t line = svg.find(R"(<line x1="-410.49)");
+        ASSERT_NE(line, std::string::npos);
+        const std::size_t x1 = line + 10;
+        EXPECT_EQ(std::stof(svg.substr(x1)), n.at[0]);
+        EXPECT_EQ(std::stof(svg.substr(svg.find(R"(y1=")", x1) + 4)), n.at[1]);
+        const DrawOp solid = rec.of(OpKind::Circle).at(2);
+        ASSERT_EQ(solid.fill, FillStyle::Solid);
+        EXPECT_TRUE(has(R"(" fill=")" + hex(solid.fillColour) + R"(" stroke=")" + hex(solid.colour)));
+        EXPECT_TRUE(has(R"(<text x="6900" y="1962.5" font-size="300" fill=")" + pen + R"(">Ａ</text>)"));
+        EXPECT_TRUE(has(R"(<text x="10" y="282.5" font-size="300" fill=")" + pen + R"(">a&lt;b&amp;c</text>)"));
     }
 }
