@@ -23,6 +23,7 @@ namespace t = texts;
 namespace p = texts::print;
 namespace d = texts::description;
 namespace s = texts::support;
+namespace e = texts::figure_export;
 
 const Annotated kTable[] = {
     {t::kCaption, u"[三角形|さんかくけい]の[合同条件|ごうどうじょうけん]の[使|つか]い[方|かた]{(q.Sorano)|（そらの）}"},
@@ -93,6 +94,14 @@ const Annotated kTable[] = {
     {s::kFontStandard, u"[標準|ひょうじゅん]"},
     {s::kFontUd, u"UDフォント（[読|よ]みやすい[形|かたち]）"},
     {s::kSpeech, u"[読|よ]み[上|あ]げ"},
+    {e::kCopy, u"[図|ず]をコピー"},
+    {e::kSave, u"[図|ず]を[保存|ほぞん]…"},
+    {e::kSaveTitle, u"[図|ず]を[保存|ほぞん]"},
+    {e::kFilterSvg, u"SVG [画像|がぞう] (*.svg)"},
+    {e::kFilterPng, u"PNG [画像|がぞう] (*.png)"},
+    {e::kFilterPdf, u"PDF [文書|ぶんしょ] (*.pdf)"},
+    {e::kNotWritten, u"ファイル「%1」に[書|か]き[込|こ]めなかったため、[図|ず]を[保存|ほぞん]できませんでした。"
+                     u"[書|か]きかけのファイルは[残|のこ]っていません。"},
     {s::kReadAgain, u"もう[一度|いちど][読|よ]み[上|あ]げる{（F8）|}"},
     {s::kNoJapaneseVoice, u"[日本語|にほんご]の[音声|おんせい]が[見|み]つからないため、[読|よ]み[上|あ]げできません。"
                           u"パッケージ speech-dispatcher-espeak-ng を[入|い]れると[読|よ]み[上|あ]げられます。"},
