@@ -207,7 +207,8 @@ for (const [label, hash, media, expected, window, font = 'standard'] of SCHEME_R
     // A link's settings are taken, and leave the address: a reload keeps what is chosen later.
     assert.equal(await p.evaluate(() => location.hash), '');
     const family = await p.evaluate((f) => JSON.parse(godojoken.core.support()).fonts.find((x) => x.name === f).families[0], font);
-    assert.ok((await p.$eval('#lesson', (e) => e.style.getPropertyValue('--godo-font-family'))).startsWith(`"${family}"`), font);
+    // The page's own copies first, then the core's list.
+    assert.ok((await p.$eval('#lesson', (e) => e.style.getPropertyValue('--godo-font-family'))).includes(`"${family}"`), font);
     const at = async (point) => (await screenshotColours(p, [point]))[0];
     assert.deepEqual(await pixel(p, 8000, 7000), s.picture, 'picture area');
     assert.ok(near(await pixel(p, 3000, 2000), s.pens[15]), 'line ｌ');
@@ -217,8 +218,11 @@ for (const [label, hash, media, expected, window, font = 'standard'] of SCHEME_R
       const [gamen, godo, command1] = [c('gamen'), c('godo'), c('Command1')];
       const middle = Math.round((gamen.top + gamen.bottom) / 2);
       assert.deepEqual(await at([godo.left + 4, Math.round((godo.bottom + command1.top) / 2)]), s.window, 'window');
-      assert.deepEqual(await at([gamen.left, middle]), s.frameShadow, 'frame, shaded edge');
-      assert.deepEqual(await at([gamen.right - 1, middle]), s.frameLight, 'frame, lit edge');
+      // The standard scheme keeps the page's own sunken frame.
+      if (s.frameShadow) {
+        assert.deepEqual(await at([gamen.left, middle]), s.frameShadow, 'frame, shaded edge');
+        assert.deepEqual(await at([gamen.right - 1, middle]), s.frameLight, 'frame, lit edge');
+      }
       // The picture area has the focus from the start: a ring outside its frame.
       assert.deepEqual(await at([gamen.left - 2, middle]), s.focus, 'focus ring');
       assert.equal(await p.$eval('#Label3', (e) => getComputedStyle(e).color), `rgb(${s.labelText.join(', ')})`);
