@@ -9,6 +9,8 @@
 #include <QFileDialog>
 #include <QStandardPaths>
 #include <QStringList>
+#include <functional>
+#include <optional>
 
 namespace godo {
 

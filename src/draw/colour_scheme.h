@@ -10,6 +10,7 @@
 
 #include "draw/palette.h"
 
+#include <cstdint>
 #include <array>
 #include <optional>
 #include <span>

@@ -4,6 +4,7 @@
 // scheme. Its size, the resolution of its image, and the formats a file of
 // it is written in; every face reads them from here.
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>

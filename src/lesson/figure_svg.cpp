@@ -5,6 +5,9 @@
 
 #include <cmath>
 #include <cstdio>
+#include <charconv>
+#include <string>
+#include <vector>
 
 namespace godo {
 

@@ -5,6 +5,7 @@
 #include "lesson/figure_description.h"
 #include "lesson/support.h"
 #include "lesson/texts.h"
+#include <utility>
 
 namespace godo {
 

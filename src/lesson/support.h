@@ -7,6 +7,7 @@
 
 #include "draw/colour_scheme.h"
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
