@@ -331,14 +331,18 @@ test('the figure copied by Ctrl+C: a PNG on the clipboard; in the list\'s field 
   await p.keyboard.press('c');
   await p.keyboard.up('Control');
   await p.waitForFunction(async () => (await navigator.clipboard.read())[0].types.includes('image/png'));
-  const png = await p.evaluate(async () => {
-    const blob = await (await navigator.clipboard.read())[0].getType('image/png');
-    return new Promise((resolve) => {
+  // Chromium takes the SVG beside the PNG, and writes it out again as HTML.
+  const [png, svg, core] = await p.evaluate(async () => {
+    const [item] = await navigator.clipboard.read();
+    const blob = await item.getType('image/png');
+    return [await new Promise((resolve) => {
       const r = new FileReader();
       r.onload = () => resolve(r.result.split(',')[1]);
       r.readAsDataURL(blob);
-    });
+    }), await (await item.getType('image/svg+xml')).text(), godojoken.lesson.figureExport.svg()];
   });
+  const elements = (t) => [...t.matchAll(/<(\w+)([^>]*?)\/?>/g)].map((m) => m[1] + m[2]);
+  assert.deepEqual(elements(svg), elements(core));
   await checkFigurePng(p, decodePng(Buffer.from(png, 'base64')), standard);
   await p.focus('#keturon-field');
   await p.keyboard.down('Control');
