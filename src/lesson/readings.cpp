@@ -98,6 +98,9 @@ const Annotated kTable[] = {
     {e::kCopy, u"[図|ず]をコピー"},
     {e::kSave, u"[図|ず]を[保存|ほぞん]…"},
     {e::kSaveTitle, u"[図|ず]を[保存|ほぞん]"},
+    {e::kSavePng, u"[図|ず]を[保存|ほぞん]（PNG）…"},
+    {e::kNoClipboard, u"このブラウザーでは[図|ず]をクリップボードにコピーできませんでした。"
+                      u"「[図|ず]を[保存|ほぞん]…」でファイルに[保存|ほぞん]できます。"},
     {e::kFilterSvg, u"SVG [画像|がぞう] (*.svg)"},
     {e::kFilterPng, u"PNG [画像|がぞう] (*.png)"},
     {e::kFilterPdf, u"PDF [文書|ぶんしょ] (*.pdf)"},

@@ -122,6 +122,11 @@ namespace figure_export {
 inline constexpr std::u16string_view kCopy = u"図をコピー";
 inline constexpr std::u16string_view kSave = u"図を保存…";
 inline constexpr std::u16string_view kSaveTitle = u"図を保存";
+// The browser's second save entry: the page saves each format from an entry of its own.
+inline constexpr std::u16string_view kSavePng = u"図を保存（PNG）…";
+// Where the browser does not let the page put an image on the clipboard.
+inline constexpr std::u16string_view kNoClipboard =
+    u"このブラウザーでは図をクリップボードにコピーできませんでした。「図を保存…」でファイルに保存できます。";
 // The file's name before the teacher changes it; the format adds its extension.
 inline constexpr std::u16string_view kDefaultName = u"図形";
 inline constexpr std::u16string_view kFilterSvg = u"SVG 画像 (*.svg)";

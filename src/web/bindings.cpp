@@ -18,6 +18,7 @@ EMSCRIPTEN_BINDINGS(godojoken)
         .function("drawing", &WebFace::drawing)
         .function("drawingVersion", &WebFace::drawingVersion)
         .function("setColourScheme", &WebFace::setColourScheme)
+        .function("figureSvg", &WebFace::figureSvg)
         .function("pressed", &WebFace::pressed);
     emscripten::function("layout", &godo::web::pageLayout);
     emscripten::function("fontChoices", &godo::web::fontChoices);

@@ -27,7 +27,8 @@ import sys
 from pathlib import Path
 
 # The page's scripts, in the order they build on each other.
-SCRIPTS = ["figure_svg.js", "keturon_combobox.js", "support_settings.js", "support_menu.js", "lesson_page.js"]
+SCRIPTS = ["figure_svg.js", "keturon_combobox.js", "support_settings.js", "support_menu.js", "figure_export.js",
+           "lesson_page.js"]
 # Where the page has started, and the test build's hooks go.
 TESTING_MARK = "/*@TESTING@*/"
 # Where the script learns the embedded faces:
@@ -88,6 +89,8 @@ def page(template, title, core, script, style, served):
         f"script-src {hashes} 'wasm-unsafe-eval'",
         f"style-src {csp_hash(style)}",
         "connect-src 'none'",
+        # The figure's PNG is drawn from its SVG, as an image of a Blob.
+        "img-src 'self' blob:" if served else "img-src blob:",
         "font-src data:",
         "object-src 'none'",
         "frame-src 'none'",
@@ -96,7 +99,7 @@ def page(template, title, core, script, style, served):
     ]
     links = ""
     if served:
-        policy += ["img-src 'self'", "worker-src 'self'"]
+        policy += ["worker-src 'self'"]
         links = ('<link rel="manifest" href="manifest.webmanifest">\n'
                  '<link rel="icon" href="icon.svg" type="image/svg+xml">\n'
                  '<link rel="apple-touch-icon" href="icon-192.png">')
@@ -119,6 +122,12 @@ def embedded_faces(path):
     return families
 
 
+def without_comment_lines(script):
+    """The script without its lines of comment alone: they are for the reader
+    of the source, and the page carries its every byte to each device."""
+    return "".join(line for line in script.splitlines(keepends=True) if not line.lstrip().startswith("//"))
+
+
 def main():
     ap = argparse.ArgumentParser(description=__doc__)
     ap.add_argument("--core", required=True, type=Path, help="core.js from emcc (SINGLE_FILE)")
@@ -135,7 +144,7 @@ def main():
     families = embedded_faces(args.faces)
     style = inline_safe((args.src / "page.css").read_text(encoding="utf-8"), "page.css")
     core = inline_safe(args.core.read_text(encoding="utf-8"), args.core.name)
-    parts = [inline_safe((args.src / s).read_text(encoding="utf-8"), s) for s in SCRIPTS]
+    parts = [inline_safe(without_comment_lines((args.src / s).read_text(encoding="utf-8")), s) for s in SCRIPTS]
     # One scope for the parts: nothing of it is global, but in a test build
     # what its hooks hand the suites.
     script = "(() => {\n'use strict';\n" + "\n".join(parts) + "})();\n"

@@ -65,7 +65,8 @@ class LessonPage {
     // The scheme the core draws in: its default until the load step is done.
     this.faceScheme = this.support.table.defaults[this.support.table.names.colours];
     this.build();
-    this.menu = new SupportMenu(this.root, this.support.table, this.support);
+    this.figureExport = new FigureExport(this, this.support.table);
+    this.menu = new SupportMenu(this.root, this.support.table, this.support, this.figureExport.actions());
     this.applySupport();
     this.fitToView();
     this.followFontFamily();

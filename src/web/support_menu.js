@@ -1,6 +1,7 @@
 // The support menu 「サポート」 on the WAI-ARIA menu pattern: one group of
 // menuitemradio entries per setting (配色: the colour schemes, 文字の形: the
-// fonts), each with aria-checked. It is the window's context menu, so every
+// fonts), each with aria-checked, and after them the commands on the
+// figure (menuitem: copy it, save it). It is the window's context menu, so every
 // way a device has to ask for one opens it: a right-click, a long press, the
 // Menu key and Shift+F10. Where the view leaves room beside the window, a
 // small 「サポート」 button in that margin opens it too; it never covers a
@@ -16,8 +17,9 @@ const MARGIN_GAP = 8;
 
 class SupportMenu {
   // lessonWindow: the lesson's window element, whose context menu this is;
-  // table: the core's support table; settings: the page's PageSupport.
-  constructor(lessonWindow, table, settings) {
+  // table: the core's support table; settings: the page's PageSupport;
+  // actions: [caption, what it does] of the commands.
+  constructor(lessonWindow, table, settings, actions) {
     this.lessonWindow = lessonWindow;
     this.settings = settings;
     this.returnTo = null;
@@ -33,12 +35,14 @@ class SupportMenu {
       [table.names.colours, table.texts.colours, table.schemes],
       [table.names.font, table.texts.font, table.fonts],
     ];
+    const separator = () => {
+      const line = document.createElement('div');
+      line.setAttribute('role', 'separator');
+      this.menu.appendChild(line);
+    };
     for (const [i, [setting, heading, choices]] of groups.entries()) {
-      if (i > 0) {
-        const line = document.createElement('div');
-        line.setAttribute('role', 'separator');
-        this.menu.appendChild(line);
-      }
+      if (i > 0)
+        separator();
       const group = document.createElement('div');
       group.setAttribute('role', 'group');
       group.setAttribute('aria-label', heading); // shown as the group's heading
@@ -55,6 +59,19 @@ class SupportMenu {
         this.items.push(item);
       }
       this.menu.appendChild(group);
+    }
+    separator();
+    this.actions = new Map();
+    for (const [caption, run] of actions) {
+      const item = document.createElement('div');
+      item.setAttribute('role', 'menuitem');
+      item.tabIndex = -1;
+      item.textContent = caption;
+      item.addEventListener('click', () => this.check(item, true));
+      item.addEventListener('mousemove', () => item.focus());
+      this.menu.appendChild(item);
+      this.items.push(item);
+      this.actions.set(item, run);
     }
     this.menu.addEventListener('keydown', (e) => this.key(e));
     this.menu.addEventListener('contextmenu', (e) => e.preventDefault());
@@ -176,12 +193,19 @@ class SupportMenu {
 
   // The checked entries are the settings' values now.
   update() {
-    for (const item of this.items)
+    for (const item of this.items.filter((i) => !this.actions.has(i)))
       item.setAttribute('aria-checked',
                         String(this.settings.value(item.dataset.setting) === item.dataset.value));
   }
 
+  // A command closes the menu first: what it shows comes after the menu.
   check(item, andClose) {
+    const run = this.actions.get(item);
+    if (run) {
+      this.close(true);
+      run();
+      return;
+    }
     this.settings.choose(item.dataset.setting, item.dataset.value);
     this.update();
     if (andClose)

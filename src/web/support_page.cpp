@@ -1,5 +1,6 @@
 #include "web/support_page.h"
 
+#include "lesson/figure_export.h"
 #include "lesson/support.h"
 #include "lesson/texts.h"
 #include "web/json_text.h"
@@ -88,6 +89,30 @@ void texts(JsonText& j, std::initializer_list<std::pair<std::string_view, Text>>
     j.out += '}';
 }
 
+// What the page makes of the figure: the file's name, the image's size, and
+// each format's extension and type.
+void figure(JsonText& j)
+{
+    j.out += '{';
+    j.key("name");
+    j.text(texts::figure_export::kDefaultName);
+    const PixelSize px = figurePixels();
+    j.out += ',';
+    j.key("pixels");
+    j.out += '[';
+    j.integer(px.width);
+    j.out += ',';
+    j.integer(px.height);
+    j.out += ']';
+    for (const auto& [key, format] : {std::pair{"svg", FigureFormat::Svg}, std::pair{"png", FigureFormat::Png}}) {
+        const FigureFormatInfo& f = figureFormat(format);
+        j.out += ',';
+        j.key(key);
+        texts<std::string_view>(j, {{"extension", f.extension}, {"type", f.mimeType}});
+    }
+    j.out += '}';
+}
+
 } // namespace
 
 std::string pageSupport()
@@ -114,7 +139,14 @@ std::string pageSupport()
     j.key("texts");
     texts<std::u16string_view>(j, {{"menu", texts::support::kMenu},
                                    {"colours", texts::support::kColours},
-                                   {"font", texts::support::kFont}});
+                                   {"font", texts::support::kFont},
+                                   {"copy", texts::figure_export::kCopy},
+                                   {"save", texts::figure_export::kSave},
+                                   {"savePng", texts::figure_export::kSavePng},
+                                   {"noClipboard", texts::figure_export::kNoClipboard}});
+    j.out += ',';
+    j.key("figure");
+    figure(j);
     j.out += ',';
     j.key("schemes");
     j.out += '[';

@@ -12,7 +12,8 @@ namespace godo::web {
 
 // As JSON: { names: { colours, font }, defaults: { colors: …, font: … }, highContrast:
 //   the scheme for a device that asks for more contrast, texts: { menu,
-//   colours, font }, schemes: [{ name, caption, pens: [16 colours],
+//   colours, font, copy, save, savePng, noClipboard }, figure: { name, pixels:
+//   [width, height], svg and png: { extension, type } }, schemes: [{ name, caption, pens: [16 colours],
 //   picture: the picture area's background (the erase pen), window,
 //   labelText, frameShadow, frameLight, focus }], fonts: [{ name, caption,
 //   families }] }, every colour as [r, g, b]

@@ -1,6 +1,7 @@
 #include "web/web_face.h"
 
 #include "draw/colour_scheme.h"
+#include "lesson/figure_svg.h"
 #include "lesson/layout.h"
 #include "lesson/support.h"
 #include "lesson/texts.h"
@@ -117,6 +118,15 @@ val WebFace::pressed() const
     o.set(name(Control::henkaku), s.fHenkaku != 0);
     o.set(name(Control::godo), s.fGodo != 0);
     return o;
+}
+
+std::string WebFace::figureSvg(const std::string& fontName, double ascent) const
+{
+    const FontChoice* choice = &godo::fontChoices().front();
+    for (const FontChoice& f : godo::fontChoices())
+        if (f.name == fontName)
+            choice = &f;
+    return godo::figureSvg(gamen_.ops(), figureArea(), SvgFont{fontFamilies(*choice), ascent});
 }
 
 double WebFace::drawingVersion() const

@@ -61,6 +61,12 @@ public:
     // sankaku, henkaku, godo } (what a screen reader hears as pressed).
     emscripten::val pressed() const;
 
+    // The figure as it is drawn now, as the core writes it for a worksheet:
+    // the SVG document (UTF-8), its texts in the font choice of that name
+    // (the standard one for a name the program does not know), `ascent` the
+    // baseline's depth in ems as the page's face measures it.
+    std::string figureSvg(const std::string& fontName, double ascent) const;
+
     // For the test build's hooks (the shipped page binds neither): sets one
     // field of the figure state out of the range the lesson keeps it in, as
     // Form1 allows, false for a field it does not know; and the state.

@@ -5,9 +5,14 @@
 
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { launch } from './lib/browser.mjs';
-import { openLesson, click, drawingVersion, screenshotColours, pixel, near, colourSchemes, SHIPPED_URL, PAGE_URL }
-  from './lib/lesson.mjs';
+import { openLesson, click, drawingVersion, screenshotColours, pixel, near, colourSchemes, toLastStep, SHIPPED_URL,
+         PAGE_URL, WEB_DIR } from './lib/lesson.mjs';
+import { decodePng } from './lib/png.mjs';
+import { serve } from './lib/serve.mjs';
 import { onLineN } from './lib/geometry.mjs';
 
 // The core's layout as the page reads it (its own suite checks it against
@@ -253,4 +258,99 @@ test('the support menu by keyboard: Shift+F10 opens it, Space chooses, Escape gi
   assert.deepEqual(await pixel(p, 8000, 7000), cud.picture, 'kept');
   assert.deepEqual(p.problems, []);
   await context.close();
+});
+
+// The figure's PNG against the core: its size, the picture's colour in a
+// corner and a line's colour at its middle.
+async function checkFigurePng(p, png, scheme) {
+  const { figure, line } = await p.evaluate(() => {
+    const d = godojoken.lesson.face.drawing();
+    const f = godojoken.core.opFormat();
+    const ops = Array.from({ length: d.ops.length / f.fields }, (_, i) => d.ops.slice(i * f.fields, (i + 1) * f.fields));
+    const l = ops.findLast((o) => o[0] === f.paint.line); // nothing drawn over it
+    return { figure: JSON.parse(godojoken.core.support()).figure,
+             line: [(l[f.at] + l[f.at + 2]) / 2, (l[f.at + 1] + l[f.at + 3]) / 2, l[f.colour]] };
+  });
+  assert.deepEqual([png.width, png.height], figure.pixels);
+  assert.deepEqual(png.at(4, 4).slice(0, 3), scheme.picture);
+  const k = png.width / (await p.$eval('#gamen svg', (e) => e.viewBox.baseVal.width));
+  const rgb = [line[2] >> 16, (line[2] >> 8) & 255, line[2] & 255];
+  assert.ok(near(png.at(Math.floor(line[0] * k), Math.floor(line[1] * k)).slice(0, 3), rgb, 40), 'a line');
+}
+
+test('the figure saved: Ctrl+S downloads the core\'s SVG as 図形.svg, the menu\'s PNG entry 図形.png', async () => {
+  const dir = mkdtempSync(join(tmpdir(), 'godo-saved-'));
+  const context = await browser.createBrowserContext();
+  const cdp = await browser.target().createCDPSession();
+  await cdp.send('Browser.setDownloadBehavior',
+                 { behavior: 'allow', downloadPath: dir, eventsEnabled: true, browserContextId: context.id });
+  const saved = () => new Promise((resolve) => {
+    let name;
+    cdp.on('Browser.downloadWillBegin', (e) => { name = e.suggestedFilename; });
+    cdp.on('Browser.downloadProgress', (e) => e.state === 'completed' && resolve([name, readFileSync(join(dir, name))]));
+  });
+  const p = await openLesson(context, PAGE_URL + '#colors=paper');
+  const paper = (await colourSchemes(p)).find((s) => s.name === 'paper');
+  await toLastStep(p);
+  let file = saved();
+  await p.keyboard.down('Control');
+  await p.keyboard.press('s');
+  await p.keyboard.up('Control');
+  const [svgName, svg] = await file;
+  const core = await p.evaluate(() => [godojoken.lesson.figureExport.svg(), godojoken.lesson.face.drawing().ops.length
+                                       / godojoken.core.opFormat().fields]);
+  assert.deepEqual([svgName, svg.toString('utf8')], ['図形.svg', core[0]]);
+  // One element each operation after the clear, which is the background.
+  assert.equal(core[0].match(/<(line|circle|text) /g).length, core[1] - 1);
+  cdp.removeAllListeners();
+  file = saved();
+  await p.keyboard.down('Shift');
+  await p.keyboard.press('F10');
+  await p.keyboard.up('Shift');
+  await p.keyboard.press('End');
+  await p.keyboard.press('Enter');
+  const [pngName, png] = await file;
+  assert.equal(pngName, '図形.png');
+  await checkFigurePng(p, decodePng(png), paper);
+  assert.deepEqual(p.problems, []);
+  await context.close();
+  await cdp.detach();
+  rmSync(dir, { recursive: true, force: true });
+});
+
+test('the figure copied by Ctrl+C: a PNG on the clipboard; in the list\'s field Ctrl+C copies its text', async () => {
+  const server = await serve(WEB_DIR);
+  const context = await browser.createBrowserContext();
+  await context.overridePermissions(new URL(server.url).origin,
+                                    ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
+  const p = await openLesson(context, server.url + 'godojoken.html');
+  const [standard] = await colourSchemes(p);
+  await toLastStep(p);
+  await p.focus('#gamen');
+  await p.keyboard.down('Control');
+  await p.keyboard.press('c');
+  await p.keyboard.up('Control');
+  await p.waitForFunction(async () => (await navigator.clipboard.read())[0].types.includes('image/png'));
+  // Chromium takes the SVG beside the PNG, and writes it out again as HTML.
+  const [png, svg, core] = await p.evaluate(async () => {
+    const [item] = await navigator.clipboard.read();
+    const blob = await item.getType('image/png');
+    return [await new Promise((resolve) => {
+      const r = new FileReader();
+      r.onload = () => resolve(r.result.split(',')[1]);
+      r.readAsDataURL(blob);
+    }), await (await item.getType('image/svg+xml')).text(), godojoken.lesson.figureExport.svg()];
+  });
+  const elements = (t) => [...t.matchAll(/<(\w+)([^>]*?)\/?>/g)].map((m) => m[1] + m[2]);
+  assert.deepEqual(elements(svg), elements(core));
+  await checkFigurePng(p, decodePng(Buffer.from(png, 'base64')), standard);
+  await p.focus('#keturon-field');
+  await p.keyboard.down('Control');
+  await p.keyboard.press('a');
+  await p.keyboard.press('c');
+  await p.keyboard.up('Control');
+  assert.equal(await p.evaluate(() => navigator.clipboard.readText()), await p.$eval('#keturon-field', (e) => e.value));
+  assert.deepEqual(p.problems, []);
+  await context.close();
+  server.stop();
 });
