@@ -175,7 +175,7 @@ LessonWindow::LessonWindow(const SupportSettings& settings, QWidget* parent) : Q
     // sends a context menu event to the control under it, which passes it
     // on to the window), a long press, and from the keyboard the Menu key and
     // Shift+F10, wherever the focus is.
-    readAloud_ = new ReadAloud([this] { showMessage(texts::support::kNoJapaneseVoice); }, this);
+    readAloud_ = new ReadAloud([this] { showMessage(std::u16string(texts::support::kNoJapaneseVoice) + std::u16string(texts::support::kJapaneseVoicePackage)); }, this);
     readAloud_->setRate(settings_.rate);
     supportMenu_ = new SupportMenu(
         settings_, [this](const SupportSettings& s) { chooseSupport(s); }, [this] { readAgain(); }, this);

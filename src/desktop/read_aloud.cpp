@@ -7,15 +7,7 @@ namespace godo {
 namespace {
 
 // Qt's rates run from -1 to 1, 0 being the voice's own.
-double qtRate(SpeechRate rate)
-{
-    switch (rate) {
-    case SpeechRate::Slower: return -0.4;
-    case SpeechRate::Faster: return 0.4;
-    case SpeechRate::Normal: break;
-    }
-    return 0;
-}
+double qtRate(SpeechRate rate) { return speechRate(rate).factor - 1.0; }
 
 } // namespace
 

@@ -26,7 +26,7 @@ RubyLine layoutRubyLine(std::u16string_view text, const QFont& font, const QRect
 {
     RubyLine line;
     line.base = font;
-    line.ruby = scaled(font, 0.5);
+    line.ruby = scaled(font, kRubyScale);
     if (inside) {
         // Shrink the base until base and readings, one above the other,
         // fit the box's height.
@@ -73,7 +73,7 @@ RubyParagraph layoutRubyParagraph(std::u16string_view text, const QFont& font, q
     const QString all = q(text);
     QTextLayout layout(all, font);
     layout.beginLayout();
-    const QFontMetricsF base(font), ruby(scaled(font, 0.5));
+    const QFontMetricsF base(font), ruby(scaled(font, kRubyScale));
     const std::vector<ReadingRun> runs = readingRuns(text);
     qreal y = 0;
     for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine()) {
@@ -81,7 +81,7 @@ RubyParagraph layoutRubyParagraph(std::u16string_view text, const QFont& font, q
         const QRectF box(0, y + ruby.height(), width, base.height());
         RubyLine line;
         line.base = font;
-        line.ruby = scaled(font, 0.5);
+        line.ruby = scaled(font, kRubyScale);
         line.baseline = {0, box.top() + base.ascent()};
         // The readings of the runs that begin on this line.
         std::size_t at = 0;

@@ -3,6 +3,8 @@
 // at half the size of the base. Laid out first and painted after, so that
 // where a reading stands can be checked against the other controls.
 
+#include "lesson/readings.h"
+
 #include <QFont>
 #include <QRectF>
 #include <QString>
@@ -26,10 +28,6 @@ struct RubyLine {
     QPointF baseline; // where the base text starts, on its baseline
     std::vector<RubyReading> readings;
 };
-
-// The smallest the base may become, in parts of its size, to make room for
-// the readings within a box.
-inline constexpr qreal kMinRubyBaseScale = 0.8;
 
 // `text` on one line in `box` with its readings above it, aligned left or
 // centred (`align`). inside: the readings stay within the box, the base

@@ -52,15 +52,8 @@ SupportMenu::SupportMenu(const SupportSettings& settings, std::function<void(con
     ruby_ = addSwitch(texts::support::kRuby, [this](bool on) { settings_.ruby = on; });
 
     speech_ = addSwitch(texts::support::kSpeech, [this](bool on) { settings_.speech = on; });
-    struct Rate {
-        SpeechRate id;
-        std::u16string_view caption;
-    };
-    static constexpr Rate kRates[] = {{SpeechRate::Slower, texts::support::kRateSlower},
-                                      {SpeechRate::Normal, texts::support::kRateNormal},
-                                      {SpeechRate::Faster, texts::support::kRateFaster}};
     auto* rates = new QActionGroup(this);
-    for (const Rate& r : kRates) {
+    for (const SpeechRateChoice& r : speechRates()) {
         QAction* a = addAction(QStringLiteral("　") + toQString(r.caption));
         a->setCheckable(true);
         a->setData(int(r.id));

@@ -107,8 +107,8 @@ const Annotated kTable[] = {
     {e::kNotWritten, u"ファイル「%1」に[書|か]き[込|こ]めなかったため、[図|ず]を[保存|ほぞん]できませんでした。"
                      u"[書|か]きかけのファイルは[残|のこ]っていません。"},
     {s::kReadAgain, u"もう[一度|いちど][読|よ]み[上|あ]げる{（F8）|}"},
-    {s::kNoJapaneseVoice, u"[日本語|にほんご]の[音声|おんせい]が[見|み]つからないため、[読|よ]み[上|あ]げできません。"
-                          u"パッケージ speech-dispatcher-espeak-ng を[入|い]れると[読|よ]み[上|あ]げられます。"},
+    {s::kNoJapaneseVoice, u"[日本語|にほんご]の[音声|おんせい]が[見|み]つからないため、[読|よ]み[上|あ]げできません。"},
+    {s::kJapaneseVoicePackage, u"パッケージ speech-dispatcher-espeak-ng を[入|い]れると[読|よ]み[上|あ]げられます。"},
 };
 
 // The colour schemes' captions live with their colours.
@@ -241,13 +241,18 @@ std::u16string spokenText(std::u16string_view text)
     return out;
 }
 
+SpokenPress spokenPress(std::u16string_view caption, const FigureState& state)
+{
+    SpokenPress out{spokenText(caption), {}};
+    for (const std::u16string& piece : figureDescriptionPieces(state))
+        out.figure += spokenText(piece);
+    return out;
+}
+
 std::u16string spokenAfterPress(std::u16string_view caption, const FigureState& state)
 {
-    std::u16string out = spokenText(caption);
-    out += texts::support::kSpeechPause;
-    for (const std::u16string& piece : figureDescriptionPieces(state))
-        out += spokenText(piece);
-    return out;
+    SpokenPress press = spokenPress(caption, state);
+    return press.caption + std::u16string(texts::support::kSpeechPause) + press.figure;
 }
 
 std::vector<std::u16string> textsWithReadings()

@@ -33,8 +33,19 @@ std::u16string spokenText(std::u16string_view text);
 
 // What read-aloud says after a press of the control captioned `caption` (or
 // the choice of the list's entry of that text): the caption, then what the
-// figure in `state` shows.
+// figure in `state` shows. A face that shows which part is being read says
+// the two parts one after the other; spokenAfterPress() is both in one text.
+struct SpokenPress {
+    std::u16string caption;
+    std::u16string figure;
+};
+SpokenPress spokenPress(std::u16string_view caption, const FigureState& state);
 std::u16string spokenAfterPress(std::u16string_view caption, const FigureState& state);
+
+// How ruby is set: the reading at this part of its base's size, and the most
+// a caption may shrink within its box to make room for it.
+inline constexpr double kRubyScale = 0.5;
+inline constexpr double kMinRubyBaseScale = 0.8;
 
 // Every text the table holds, for the check that none lacks a reading.
 std::vector<std::u16string> textsWithReadings();

@@ -24,6 +24,20 @@ const FontChoice kFonts[] = {
 
 std::span<const FontChoice> fontChoices() { return kFonts; }
 
+namespace {
+
+const SpeechRateChoice kSpeechRates[] = {
+    {SpeechRate::Slower, "slower", texts::support::kRateSlower, 0.6},
+    {SpeechRate::Normal, "normal", texts::support::kRateNormal, 1.0},
+    {SpeechRate::Faster, "faster", texts::support::kRateFaster, 1.4},
+};
+
+} // namespace
+
+std::span<const SpeechRateChoice> speechRates() { return kSpeechRates; }
+
+const SpeechRateChoice& speechRate(SpeechRate id) { return kSpeechRates[static_cast<std::size_t>(id)]; }
+
 const FontChoice& fontChoice(FontChoiceId id) { return kFonts[static_cast<std::size_t>(id)]; }
 
 std::vector<std::u16string_view> fontFamilies(const FontChoice& choice)

@@ -36,6 +36,16 @@ const FontChoice& fontChoice(FontChoiceId id);
 // How fast read-aloud speaks.
 enum class SpeechRate : uint8_t { Slower, Normal, Faster };
 
+struct SpeechRateChoice {
+    SpeechRate id;
+    std::string_view name;       // as the setting's value
+    std::u16string_view caption; // in the support menu
+    double factor;               // of the voice's own speed, which each engine scales on its own
+};
+// In the menu's order: slower, normal, faster.
+std::span<const SpeechRateChoice> speechRates();
+const SpeechRateChoice& speechRate(SpeechRate id);
+
 struct SupportSettings {
     ColourSchemeId colours = ColourSchemeId::Standard;
     FontChoiceId font = FontChoiceId::Standard;

@@ -92,9 +92,10 @@ inline constexpr std::u16string_view kRateSlower = u"ゆっくり";
 inline constexpr std::u16string_view kRateNormal = u"ふつう";
 inline constexpr std::u16string_view kRateFaster = u"はやく";
 inline constexpr std::u16string_view kReadAgain = u"もう一度読み上げる（F8）";
-// Said once, where the device has no Japanese voice to read with.
-inline constexpr std::u16string_view kNoJapaneseVoice =
-    u"日本語の音声が見つからないため、読み上げできません。"
+// Said once, where the device has no Japanese voice to read with; the
+// desktop adds which of Debian's packages brings one.
+inline constexpr std::u16string_view kNoJapaneseVoice = u"日本語の音声が見つからないため、読み上げできません。";
+inline constexpr std::u16string_view kJapaneseVoicePackage =
     u"パッケージ speech-dispatcher-espeak-ng を入れると読み上げられます。";
 // Between what was pressed and what the figure now shows, when read aloud.
 inline constexpr std::u16string_view kSpeechPause = u"。";

@@ -19,7 +19,10 @@ EMSCRIPTEN_BINDINGS(godojoken)
         .function("drawingVersion", &WebFace::drawingVersion)
         .function("setColourScheme", &WebFace::setColourScheme)
         .function("figureSvg", &WebFace::figureSvg)
-        .function("pressed", &WebFace::pressed);
+        .function("pressed", &WebFace::pressed)
+        .function("setRuby", &WebFace::setRuby)
+        .function("spokenPress", &WebFace::spokenPress);
+    emscripten::function("readingRuns", &godo::web::readingRuns);
     emscripten::function("layout", &godo::web::pageLayout);
     emscripten::function("fontChoices", &godo::web::fontChoices);
     emscripten::function("opFormat", &godo::web::opFormat);

@@ -27,8 +27,8 @@ import sys
 from pathlib import Path
 
 # The page's scripts, in the order they build on each other.
-SCRIPTS = ["figure_svg.js", "keturon_combobox.js", "support_settings.js", "support_menu.js", "figure_export.js",
-           "lesson_page.js"]
+SCRIPTS = ["figure_svg.js", "ruby_text.js", "read_aloud.js", "keturon_combobox.js", "support_settings.js",
+           "support_menu.js", "figure_export.js", "lesson_page.js"]
 # Where the page has started, and the test build's hooks go.
 TESTING_MARK = "/*@TESTING@*/"
 # Where the script learns the embedded faces:
@@ -122,10 +122,12 @@ def embedded_faces(path):
     return families
 
 
-def without_comment_lines(script):
-    """The script without its lines of comment alone: they are for the reader
-    of the source, and the page carries its every byte to each device."""
-    return "".join(line for line in script.splitlines(keepends=True) if not line.lstrip().startswith("//"))
+def minified(text, loader):
+    """The script or style as esbuild minifies it: the comments and the
+    layout are for the reader of the source, and the page carries its every
+    byte to each device."""
+    return subprocess.run(["esbuild", f"--loader={loader}", "--minify", "--charset=utf8", "--log-level=warning"],
+                          input=text, check=True, capture_output=True, text=True).stdout
 
 
 def main():
@@ -142,9 +144,9 @@ def main():
     name, description = desktop_entry(args.desktop_entry)
     template = (args.src / "page.html").read_text(encoding="utf-8")
     families = embedded_faces(args.faces)
-    style = inline_safe((args.src / "page.css").read_text(encoding="utf-8"), "page.css")
+    style = inline_safe(minified((args.src / "page.css").read_text(encoding="utf-8"), "css"), "page.css")
     core = inline_safe(args.core.read_text(encoding="utf-8"), args.core.name)
-    parts = [inline_safe(without_comment_lines((args.src / s).read_text(encoding="utf-8")), s) for s in SCRIPTS]
+    parts = [inline_safe((args.src / s).read_text(encoding="utf-8"), s) for s in SCRIPTS]
     # One scope for the parts: nothing of it is global, but in a test build
     # what its hooks hand the suites.
     script = "(() => {\n'use strict';\n" + "\n".join(parts) + "})();\n"
@@ -155,6 +157,7 @@ def main():
     if script.count(FACES_MARK) != 1:
         sys.exit(f"build-page: the page's script must hold {FACES_MARK} once")
     script = script.replace(FACES_MARK, json.dumps(families, ensure_ascii=False))
+    script = inline_safe(minified(script, "js"), "the page's script")
 
     args.out.mkdir(parents=True, exist_ok=True)
     (args.out / "godojoken.html").write_text(page(template, name, core, script, style, False), encoding="utf-8")

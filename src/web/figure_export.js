@@ -45,7 +45,10 @@ class FigureExport {
     const rules = this.lesson.support.font().families.filter((f) => f in EMBEDDED_FACES).flatMap((f) =>
       EMBEDDED_FACES[f].faces.map((face) => '@font-face{font-family:"' + f + '";font-weight:' + face.weight
         + ';src:url(data:font/woff2;base64,' + face.woff2 + ') format("woff2")}'));
-    return svg.replace(/<svg [^>]*>/, (open) => open + '<style>' + rules.join('') + '<' + '/style>');
+    // The closing tag is joined at run time, so that no minifier writes it
+    // whole into the page's own <script>.
+    const close = ['<', 'style>'].join('/');
+    return svg.replace(/<svg [^>]*>/, (open) => open + '<style>' + rules.join('') + close);
   }
 
   // A promise of the PNG of the figure now, at the core's pixel size.

@@ -42,15 +42,24 @@ class FigureSvg {
     const key = points + 'pt ' + family;
     let a = this.ascents.get(key);
     if (a === undefined) {
-      if (!this.measure)
-        this.measure = document.createElement('canvas').getContext('2d');
-      this.measure.font = key;
+      this.textWidth('', points); // the measuring context, in this face and size
       const m = this.measure.measureText('Ａ');
       const px = m.fontBoundingBoxAscent !== undefined ? m.fontBoundingBoxAscent : m.actualBoundingBoxAscent;
       a = px * this.format.twipsPerPixel;
       this.ascents.set(key, a);
     }
     return a;
+  }
+
+  // How wide `text` is at `points`, in CSS pixels, in the face the texts
+  // are drawn in: where the core sets ruby over its base.
+  textWidth(text, points) {
+    if (this.family === null)
+      this.family = getComputedStyle(this.svg).fontFamily;
+    if (!this.measure)
+      this.measure = document.createElement('canvas').getContext('2d');
+    this.measure.font = points + 'pt ' + this.family;
+    return this.measure.measureText(text).width;
   }
 
   element(name, attributes) {

@@ -19,9 +19,11 @@ const MIN_SIZE = 0.8;
 
 class KeturonCombobox {
   // box: the element to build in; entries: the list's texts; labelId: the
-  // label that names it; onChoose: called after a chosen entry is in the field.
-  constructor(box, { id, entries, labelId, openLabel, onChoose }) {
+  // label that names it; onChoose: called after a chosen entry is in the field;
+  // ruby: the page's RubyTexts.
+  constructor(box, { id, entries, labelId, openLabel, onChoose, ruby }) {
     this.entries = entries;
+    this.ruby = ruby;
     this.onChoose = onChoose;
     this.current = -1; // the entry the field last showed, as a choice or set
     this.active = -1;  // the highlighted entry while the list is open
@@ -58,7 +60,7 @@ class KeturonCombobox {
       li.id = id + '-entry-' + i;
       li.setAttribute('role', 'option');
       li.setAttribute('aria-selected', 'false');
-      li.textContent = text;
+      ruby.set(li, text);
       // The field keeps the focus while the pointer is in the list.
       li.addEventListener('mousedown', (e) => e.preventDefault());
       li.addEventListener('click', () => this.choose(i));
@@ -67,7 +69,14 @@ class KeturonCombobox {
       return li;
     });
 
-    box.append(this.input, this.button, this.list);
+    // With ruby on, the field's text is shown over the input with its
+    // readings, the input's own letters left clear: an input holds no ruby.
+    this.shown = document.createElement('div');
+    this.shown.className = 'field-ruby';
+    this.shown.setAttribute('aria-hidden', 'true');
+    this.shown.hidden = true;
+
+    box.append(this.input, this.shown, this.button, this.list);
 
     this.input.addEventListener('keydown', (e) => this.key(e));
     this.input.addEventListener('blur', () => this.close());
@@ -110,6 +119,17 @@ class KeturonCombobox {
   // is untouched. Spacing and size in em keep it right at every scale. A
   // text far too wide scrolls, as a field does.
   fit() {
+    this.fitLetters();
+    const on = this.ruby.on && this.ruby.hasReadings(this.input.value);
+    this.input.classList.toggle('under-ruby', on);
+    this.shown.hidden = !on;
+    if (on) {
+      this.ruby.set(this.shown, this.input.value);
+      this.shown.style.letterSpacing = this.input.style.letterSpacing;
+    }
+  }
+
+  fitLetters() {
     const field = this.input;
     field.style.letterSpacing = '';
     field.style.fontSize = '';

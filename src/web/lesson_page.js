@@ -62,11 +62,26 @@ class LessonPage {
     this.shownVersion = -1;
     this.endRequested = false;
     this.support = new PageSupport(core, () => this.applySupport());
+    const table = this.support.table;
     // The scheme the core draws in: its default until the load step is done.
-    this.faceScheme = this.support.table.defaults[this.support.table.names.colours];
+    this.faceScheme = table.defaults[table.names.colours];
+    this.faceRuby = false;
+    this.ruby = new RubyTexts(core);
+    const css = document.documentElement.style;
+    css.setProperty('--ruby-scale', table.rubyScale);
+    css.setProperty('--min-ruby-base', table.minRubyBaseScale);
+    this.readAloud = new ReadAloud(() => this.menu.showNoVoice());
     this.build();
-    this.figureExport = new FigureExport(this, this.support.table);
-    this.menu = new SupportMenu(this.root, this.support.table, this.support, this.figureExport.actions());
+    this.figureExport = new FigureExport(this, table);
+    this.menu = new SupportMenu(this.root, table, this.support, this.ruby, this.figureExport.actions(),
+                                () => this.readAgain());
+    // F8 reads again, as the menu's entry says.
+    document.addEventListener('keydown', (e) => {
+      if (e.key === 'F8' && this.face) {
+        e.preventDefault();
+        this.readAgain();
+      }
+    });
     this.applySupport();
     this.fitToView();
     this.followFontFamily();
@@ -98,7 +113,23 @@ class LessonPage {
     const family = cssFamilies(this.support.font().families);
     for (const el of shown)
       el.style.setProperty('--godo-font-family', family);
+    const names = this.support.table.names;
+    const on = (name) => this.support.value(name) === this.support.table.values[name][1];
+    if (this.ruby.switchTo(on(names.ruby))) {
+      document.body.classList.toggle('ruby', this.ruby.on);
+      this.fitCaptions();
+      this.keturon.fit();
+    }
+    this.speech = on(names.speech);
+    if (!this.speech)
+      this.readAloud.stop();
+    const rate = this.support.table.rates.find((r) => r.name === this.support.value(names.rate));
+    this.readAloud.factor = rate.factor;
     this.menu.update();
+    if (this.face && this.ruby.on !== this.faceRuby) {
+      this.faceRuby = this.ruby.on;
+      this.dispatch(() => this.face.setRuby(this.faceRuby));
+    }
     if (this.face && scheme.name !== this.faceScheme) {
       this.faceScheme = scheme.name;
       this.dispatch(() => this.face.setColourScheme(scheme.name));
@@ -125,9 +156,13 @@ class LessonPage {
         if (asked !== shown)
           return; // another face asked for meanwhile
         this.figure.familyChanged();
+        // The sentence's readings stand over their base in the new face.
+        if (this.face && this.faceRuby)
+          this.face.setRuby(true);
         if (this.face)
           this.figure.render(this.face.drawing());
         this.keturon.fit();
+        this.fitCaptions();
       });
     }).observe(this.root, { attributes: true, attributeFilter: ['style'] });
   }
@@ -184,20 +219,28 @@ class LessonPage {
         el = document.createElement('button');
         el.type = 'button';
         el.className = 'push';
-        el.textContent = c.text;
-        el.addEventListener('click', () => this.dispatch(() => this.face.clicked(c.name)));
+        this.ruby.set(el, c.text);
+        el.addEventListener('click', () => {
+          this.dispatch(() => this.face.clicked(c.name));
+          this.readAfter(c.text, el);
+        });
       } else if (c.kind === 'combobox') {
         el = document.createElement('div');
         this.keturon = new KeturonCombobox(el, {
           id: c.name, entries: c.entries, labelId: labelOf.get(c.name), openLabel: w.texts.openList,
-          onChoose: () => this.dispatch(() => this.face.chosen()),
+          onChoose: () => {
+            this.dispatch(() => this.face.chosen());
+            this.readAfter(this.keturon.text, this.keturon.input);
+          },
+          ruby: this.ruby,
         });
         this.keturon.text = c.text;
         setEnabled = (on) => this.keturon.setEnabled(on);
       } else if (c.kind === 'label') {
         el = document.createElement('div');
         el.className = 'label';
-        el.textContent = c.text;
+        el.style.setProperty('--height', c.bottom - c.top);
+        this.ruby.set(el, c.text);
       } else {
         el = this.pictureArea(c);
       }
@@ -261,7 +304,36 @@ class LessonPage {
       printWindow: () => window.print(),
       end: () => { this.endRequested = true; },
       showMessage: (t) => this.showMessage(t),
+      textWidth: (t, points) => this.figure.textWidth(t, points),
     };
+  }
+
+  // With read-aloud on, a press is read: what was pressed, marked while it
+  // is read, then what the figure now shows, in the core's kana.
+  readAfter(caption, el) {
+    if (!this.speech || !this.face)
+      return;
+    const press = this.face.spokenPress(caption);
+    this.readAloud.say([press.caption, press.figure], el);
+  }
+
+  readAgain() {
+    const picture = this.layout.controls.find((c) => c.kind === 'picture');
+    this.readAfter(picture.accessibleName, document.getElementById(picture.name));
+  }
+
+  // With ruby, a caption too tall for its button is set smaller, down to
+  // the core's least share of its size.
+  fitCaptions() {
+    for (const c of this.layout.controls.filter((c) => c.kind === 'button')) {
+      const el = document.getElementById(c.name);
+      el.style.fontSize = fontOf(c).size;
+      if (!this.ruby.on || !el.isConnected || el.clientHeight === 0)
+        continue;
+      const over = el.scrollHeight / el.clientHeight;
+      if (over > 1)
+        el.style.fontSize = 'calc(' + fontOf(c).size + ' * ' + Math.max(1 / over, this.support.table.minRubyBaseScale) + ')';
+    }
   }
 
   // Every event goes to the core; then the page shows what it drew.
@@ -298,10 +370,14 @@ class LessonPage {
     if (scheme !== this.faceScheme)
       this.face.setColourScheme(scheme);
     this.faceScheme = scheme;
+    if (this.ruby.on)
+      this.face.setRuby(true);
+    this.faceRuby = this.ruby.on;
     this.after();
     performance.mark('godo-figure-rendered');
     this.root.hidden = false;
     this.keturon.fit();
+    this.fitCaptions();
     this.controls.get(this.layout.tabOrder[0]).element.focus();
     performance.mark('godo-first-figure');
     // The support button beside the window once the window is up: it needs
@@ -312,7 +388,7 @@ class LessonPage {
   showMessage(text) {
     const dialog = document.getElementById('message');
     document.getElementById('message-title').textContent = document.title;
-    document.getElementById('message-text').textContent = text;
+    this.ruby.set(document.getElementById('message-text'), text);
     if (!dialog.open)
       dialog.showModal();
   }

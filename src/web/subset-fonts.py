@@ -44,16 +44,11 @@ def unescape(body, where):
     return ESCAPE.sub(one, body)
 
 
-# The table of readings: the page shows no ruby yet, and its kana would take
-# the page past its size.
-NOT_SHOWN = {"readings.cpp"}
-
-
 def lesson_characters(folders):
     chars = set(DIGITS)
     for folder in folders:
         for path in sorted(folder.iterdir()):
-            if path.suffix not in (".h", ".cpp") or path.name in NOT_SHOWN:
+            if path.suffix not in (".h", ".cpp"):
                 continue
             for m in LITERAL.finditer(path.read_text(encoding="utf-8")):
                 chars |= set(unescape(m.group(1), path.name))

@@ -1,7 +1,8 @@
 // The support menu 「サポート」 on the WAI-ARIA menu pattern: one group of
-// menuitemradio entries per setting (配色: the colour schemes, 文字の形: the
-// fonts), each with aria-checked, and after them the commands on the
-// figure (menuitem: copy it, save it). It is the window's context menu, so every
+// menuitemradio entries per setting of many values (配色: the colour schemes,
+// 文字の形: the fonts, the speeds of read-aloud), a menuitemcheckbox for each
+// setting that is off or on (ルビ, 読み上げ), each with aria-checked, and
+// the commands (menuitem: read again, copy the figure, save it). It is the window's context menu, so every
 // way a device has to ask for one opens it: a right-click, a long press, the
 // Menu key and Shift+F10. Where the view leaves room beside the window, a
 // small 「サポート」 button in that margin opens it too; it never covers a
@@ -18,10 +19,12 @@ const MARGIN_GAP = 8;
 class SupportMenu {
   // lessonWindow: the lesson's window element, whose context menu this is;
   // table: the core's support table; settings: the page's PageSupport;
-  // actions: [caption, what it does] of the commands.
-  constructor(lessonWindow, table, settings, actions) {
+  // ruby: the page's RubyTexts; actions: [caption, what it does] of the
+  // commands on the figure; readAgain(): what the read-aloud entry does.
+  constructor(lessonWindow, table, settings, ruby, actions, readAgain) {
     this.lessonWindow = lessonWindow;
     this.settings = settings;
+    this.ruby = ruby;
     this.returnTo = null;
     this.longPressed = false;
 
@@ -31,48 +34,59 @@ class SupportMenu {
     this.menu.setAttribute('aria-label', table.texts.menu);
     this.menu.hidden = true;
     this.items = [];
-    const groups = [
-      [table.names.colours, table.texts.colours, table.schemes],
-      [table.names.font, table.texts.font, table.fonts],
-    ];
-    const separator = () => {
-      const line = document.createElement('div');
-      line.setAttribute('role', 'separator');
-      this.menu.appendChild(line);
-    };
-    for (const [i, [setting, heading, choices]] of groups.entries()) {
-      if (i > 0)
-        separator();
-      const group = document.createElement('div');
-      group.setAttribute('role', 'group');
-      group.setAttribute('aria-label', heading); // shown as the group's heading
-      for (const c of choices) {
-        const item = document.createElement('div');
-        item.setAttribute('role', 'menuitemradio');
-        item.tabIndex = -1;
-        item.textContent = c.caption;
-        item.dataset.setting = setting;
-        item.dataset.value = c.name;
-        item.addEventListener('click', () => this.check(item, true));
-        item.addEventListener('mousemove', () => item.focus());
-        group.appendChild(item);
-        this.items.push(item);
-      }
-      this.menu.appendChild(group);
-    }
-    separator();
     this.actions = new Map();
-    for (const [caption, run] of actions) {
-      const item = document.createElement('div');
-      item.setAttribute('role', 'menuitem');
-      item.tabIndex = -1;
-      item.textContent = caption;
-      item.addEventListener('click', () => this.check(item, true));
-      item.addEventListener('mousemove', () => item.focus());
-      this.menu.appendChild(item);
-      this.items.push(item);
-      this.actions.set(item, run);
-    }
+    const names = table.names;
+    const [off, on] = table.values[names.ruby]; // a switch's values, as the core names them
+    const rates = table.rates.map((r) => ({ name: r.name, caption: r.caption }));
+    // Sections between separators: a group of choices (one setting, its
+    // heading shown above), a switch (one setting off or on), a command.
+    const sections = [
+      [{ group: [names.colours, table.texts.colours, table.schemes] }],
+      [{ group: [names.font, table.texts.font, table.fonts] }],
+      [{ switch: [names.ruby, table.texts.ruby] }],
+      [{ switch: [names.speech, table.texts.speech] }, { group: [names.rate, table.texts.speech, rates, true] },
+       { action: [table.texts.readAgain, readAgain] }],
+      actions.map((a) => ({ action: a })),
+    ];
+    sections.forEach((section, i) => {
+      if (i > 0)
+        this.menu.appendChild(document.createElement('div')).setAttribute('role', 'separator');
+      for (const entry of section) {
+        if (entry.group) {
+          const [setting, heading, choices, unheaded] = entry.group;
+          const group = document.createElement('div');
+          group.setAttribute('role', 'group');
+          group.setAttribute('aria-label', heading);
+          if (!unheaded) {
+            const shown = document.createElement('div');
+            shown.className = 'heading';
+            shown.setAttribute('aria-hidden', 'true');
+            this.ruby.set(shown, heading);
+            group.appendChild(shown);
+          } else {
+            group.className = 'under';
+          }
+          for (const c of choices)
+            group.appendChild(this.item('menuitemradio', c.caption, { setting, value: c.name }));
+          this.menu.appendChild(group);
+        } else if (entry.switch) {
+          const [setting, caption] = entry.switch;
+          this.menu.appendChild(this.item('menuitemcheckbox', caption, { setting, value: on, off }));
+        } else {
+          const [caption, run] = entry.action;
+          const item = this.item('menuitem', caption, {});
+          this.actions.set(item, run);
+          this.menu.appendChild(item);
+        }
+      }
+    });
+    // Where the device has no Japanese voice, said once, after the speech entries.
+    const again = [...this.actions.keys()][0];
+    this.noVoice = this.item('menuitem', table.texts.noVoice, {});
+    this.noVoice.hidden = true;
+    this.noVoice.className = 'notice';
+    this.noVoice.setAttribute('aria-disabled', 'true');
+    again.after(this.noVoice);
     this.menu.addEventListener('keydown', (e) => this.key(e));
     this.menu.addEventListener('contextmenu', (e) => e.preventDefault());
     // A press on the menu's headings or edge keeps the focus in it.
@@ -99,6 +113,26 @@ class SupportMenu {
     document.body.append(this.button, this.menu);
     this.listen();
     this.update();
+  }
+
+  // An entry of the menu; data: its setting and the value it stands for
+  // (and a switch's value when off).
+  item(role, caption, data) {
+    const item = document.createElement('div');
+    item.setAttribute('role', role);
+    item.tabIndex = -1;
+    // One line of text beside the entry's dot, with its readings over it.
+    this.ruby.set(item.appendChild(document.createElement('span')), caption);
+    Object.assign(item.dataset, data);
+    item.addEventListener('click', () => this.check(item, true));
+    item.addEventListener('mousemove', () => item.focus());
+    this.items.push(item);
+    return item;
+  }
+
+  // Tells, in the menu from now on, that there is no Japanese voice.
+  showNoVoice() {
+    this.noVoice.hidden = false;
   }
 
   listen() {
@@ -193,34 +227,39 @@ class SupportMenu {
 
   // The checked entries are the settings' values now.
   update() {
-    for (const item of this.items.filter((i) => !this.actions.has(i)))
+    for (const item of this.items.filter((i) => i.dataset.setting))
       item.setAttribute('aria-checked',
                         String(this.settings.value(item.dataset.setting) === item.dataset.value));
   }
 
   // A command closes the menu first: what it shows comes after the menu.
   check(item, andClose) {
+    if (item.getAttribute('aria-disabled') === 'true')
+      return;
     const run = this.actions.get(item);
     if (run) {
       this.close(true);
       run();
       return;
     }
-    this.settings.choose(item.dataset.setting, item.dataset.value);
+    const d = item.dataset;
+    const checked = item.getAttribute('aria-checked') === 'true';
+    this.settings.choose(d.setting, checked && 'off' in d ? d.off : d.value);
     this.update();
     if (andClose)
       this.close(true);
   }
 
   key(e) {
-    const at = this.items.indexOf(document.activeElement);
-    const move = { ArrowDown: at + 1, ArrowUp: at - 1, Home: 0, End: this.items.length - 1 }[e.key];
+    const items = this.items.filter((i) => !i.hidden);
+    const at = items.indexOf(document.activeElement);
+    const move = { ArrowDown: at + 1, ArrowUp: at - 1, Home: 0, End: items.length - 1 }[e.key];
     if (move !== undefined) {
       e.preventDefault();
-      this.items[(move + this.items.length) % this.items.length].focus();
+      items[(move + items.length) % items.length].focus();
     } else if ((e.key === 'Enter' || e.key === ' ') && at >= 0) {
       e.preventDefault();
-      this.check(this.items[at], e.key === 'Enter');
+      this.check(items[at], e.key === 'Enter');
     } else if (e.key === 'Escape') {
       e.preventDefault();
       this.close(true);

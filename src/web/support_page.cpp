@@ -1,6 +1,7 @@
 #include "web/support_page.h"
 
 #include "lesson/figure_export.h"
+#include "lesson/readings.h"
 #include "lesson/support.h"
 #include "lesson/texts.h"
 #include "web/json_text.h"
@@ -120,7 +121,11 @@ std::string pageSupport()
     JsonText j;
     j.out += '{';
     j.key("names");
-    texts<std::string_view>(j, {{"colours", setting::kColours}, {"font", setting::kFont}});
+    texts<std::string_view>(j, {{"colours", setting::kColours},
+                                {"font", setting::kFont},
+                                {"ruby", setting::kRuby},
+                                {"speech", setting::kSpeech},
+                                {"rate", setting::kRate}});
     j.out += ',';
     j.key("defaults");
     j.out += '{';
@@ -133,6 +138,28 @@ std::string pageSupport()
         j.text(v.value);
     }
     j.out += "},";
+    // Each setting's values, the default first.
+    j.key("values");
+    j.out += '{';
+    first = true;
+    for (const SettingValue& v : settingValues(SupportSettings{})) {
+        if (!first)
+            j.out += ',';
+        first = false;
+        j.key(v.name);
+        j.out += '[';
+        const std::string choices = settingChoices(v.name);
+        std::string_view rest = choices;
+        for (bool firstValue = true; !rest.empty(); firstValue = false) {
+            const std::size_t bar = rest.find('|');
+            if (!firstValue)
+                j.out += ',';
+            j.text(rest.substr(0, bar));
+            rest = bar == std::string_view::npos ? std::string_view{} : rest.substr(bar + 1);
+        }
+        j.out += ']';
+    }
+    j.out += "},";
     j.key("highContrast");
     j.text(colourScheme(ColourSchemeId::WhiteOnBlack).name);
     j.out += ',';
@@ -143,7 +170,35 @@ std::string pageSupport()
                                    {"copy", texts::figure_export::kCopy},
                                    {"save", texts::figure_export::kSave},
                                    {"savePng", texts::figure_export::kSavePng},
-                                   {"noClipboard", texts::figure_export::kNoClipboard}});
+                                   {"noClipboard", texts::figure_export::kNoClipboard},
+                                   {"ruby", texts::support::kRuby},
+                                   {"speech", texts::support::kSpeech},
+                                   {"readAgain", texts::support::kReadAgain},
+                                   {"noVoice", texts::support::kNoJapaneseVoice}});
+    j.out += ',';
+    j.key("rubyScale");
+    j.number(kRubyScale);
+    j.out += ',';
+    j.key("minRubyBaseScale");
+    j.number(kMinRubyBaseScale);
+    j.out += ',';
+    j.key("rates");
+    j.out += '[';
+    for (const SpeechRateChoice& r : speechRates()) {
+        if (&r != speechRates().data())
+            j.out += ',';
+        j.out += '{';
+        j.key("name");
+        j.text(r.name);
+        j.out += ',';
+        j.key("caption");
+        j.text(r.caption);
+        j.out += ',';
+        j.key("factor");
+        j.number(r.factor);
+        j.out += '}';
+    }
+    j.out += ']';
     j.out += ',';
     j.key("figure");
     figure(j);

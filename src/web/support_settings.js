@@ -68,7 +68,7 @@ class PageSupport {
 
   store() {
     const names = this.table.names;
-    const text = [names.colours, names.font].filter((n) => n in this.chosen)
+    const text = Object.values(names).filter((n) => n in this.chosen)
       .map((n) => n + '=' + this.chosen[n]).join('&');
     try {
       localStorage.setItem(STORAGE_KEY, text);

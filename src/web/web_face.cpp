@@ -3,6 +3,7 @@
 #include "draw/colour_scheme.h"
 #include "lesson/figure_svg.h"
 #include "lesson/layout.h"
+#include "lesson/readings.h"
 #include "lesson/support.h"
 #include "lesson/texts.h"
 #include "lesson/utf.h"
@@ -52,7 +53,14 @@ const char* kindName(ControlKind k)
 
 } // namespace
 
-WebFace::WebFace(val page) : page_(std::move(page)), form_(std::make_unique<Form1>(*this)) {}
+WebFace::WebFace(val page) : page_(std::move(page))
+{
+    // The sentence's ruby stands over its base as the page's face sets it.
+    gamen_.setTextMeasure([this](std::u16string_view text, double points) {
+        return static_cast<float>(page_.call<double>("textWidth", js(text), points) * kTwipsPerPixel);
+    });
+    form_ = std::make_unique<Form1>(*this);
+}
 
 void WebFace::clicked(const std::string& controlName)
 {
@@ -118,6 +126,15 @@ val WebFace::pressed() const
     o.set(name(Control::henkaku), s.fHenkaku != 0);
     o.set(name(Control::godo), s.fGodo != 0);
     return o;
+}
+
+val WebFace::spokenPress(const std::string& caption) const
+{
+    const SpokenPress press = godo::spokenPress(toUtf16(caption), form_->state());
+    val out = val::object();
+    out.set("caption", js(press.caption));
+    out.set("figure", js(press.figure));
+    return out;
 }
 
 std::string WebFace::figureSvg(const std::string& fontName, double ascent) const
@@ -236,6 +253,18 @@ val pageLayout()
         tabOrder.call<void>("push", name(c));
     w.set("tabOrder", tabOrder);
     return w;
+}
+
+val readingRuns(const std::string& text)
+{
+    val out = val::array();
+    for (const ReadingRun& r : godo::readingRuns(toUtf16(text))) {
+        val run = val::array();
+        run.call<void>("push", js(r.base));
+        run.call<void>("push", r.ruby ? js(r.reading) : val(std::string()));
+        out.call<void>("push", run);
+    }
+    return out;
 }
 
 val fontChoices()

@@ -37,8 +37,9 @@ class WebFace final : public Face {
 public:
     // page: the object that applies to the page what the lesson asks; it has
     // the methods setEnabled(name, on), keturonText(), setKeturonText(text),
-    // setCaption(text), setFigureDescription(text), printWindow(), end() and
-    // showMessage(text).
+    // setCaption(text), setFigureDescription(text), printWindow(), end(),
+    // showMessage(text) and textWidth(text, points), the width in CSS pixels
+    // of a text of the figure in the face the page draws it in.
     explicit WebFace(emscripten::val page);
 
     void load() { form_->load(); }
@@ -57,6 +58,13 @@ public:
     // The figure in the colour scheme of that name from now on, drawn again
     // at once; false, and nothing changed, for a name the program does not know.
     bool setColourScheme(const std::string& schemeName);
+    // The readings of the sentence below ｍ, drawn with it, or not.
+    void setRuby(bool on) { form_->setRuby(on); }
+    // What read-aloud says after a press of the control captioned `caption`
+    // (or the choice of the list's entry of that text): { caption, figure },
+    // in kana. The picture area's name stands for "what the figure shows now".
+    emscripten::val spokenPress(const std::string& caption) const;
+
     // Whether the marks of each overlay button are shown now: { katei,
     // sankaku, henkaku, godo } (what a screen reader hears as pressed).
     emscripten::val pressed() const;
@@ -93,6 +101,10 @@ private:
 // The window's layout as a plain object for the page: sizes in CSS pixels,
 // each edge rounded from twips as the desktop rounds it.
 emscripten::val pageLayout();
+
+// The runs of a text of the lesson, as [[base, reading], …]; reading is
+// empty where the base has no ruby.
+emscripten::val readingRuns(const std::string& text);
 
 // The support settings' font choices: [{ name, caption, families: as
 // fontFamilies() gives them }], the default first.

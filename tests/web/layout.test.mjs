@@ -354,3 +354,76 @@ test('the figure copied by Ctrl+C: a PNG on the clipboard; in the list\'s field 
   await context.close();
   server.stop();
 });
+
+// Ruby at the last step, in both faces and four views: every reading shown
+// whole inside the window, inside its own control (a label may use the room
+// above it), and over no other control.
+const RUBY_VIEWS = [[746, 524], [1366, 768], [1920, 1080], [390, 844]];
+for (const font of ['standard', 'ud']) {
+  test(`ruby, ${font} face: every reading whole, in its own control and over no other, in every view`, async () => {
+    const context = await browser.createBrowserContext();
+    const p = await openLesson(context, PAGE_URL + '#ruby=on&font=' + font);
+    await toLastStep(p);
+    for (const [width, height] of RUBY_VIEWS) {
+      await p.setViewport({ width, height, deviceScaleFactor: 1 });
+      const found = await p.evaluate(() => {
+        const box = (e) => e.getBoundingClientRect();
+        const inside = (a, b) => a.left >= b.left - 0.5 && a.right <= b.right + 0.5
+          && a.top >= b.top - 0.5 && a.bottom <= b.bottom + 0.5;
+        const overlap = (a, b) => a.left < b.right - 0.5 && b.left < a.right - 0.5
+          && a.top < b.bottom - 0.5 && b.top < a.bottom - 0.5;
+        const controls = [...document.querySelectorAll('#lesson > :not(.group), #lesson > .group > *')];
+        const window = box(document.getElementById('lesson'));
+        const rts = [...document.querySelectorAll('#lesson rt')].filter((rt) => rt.offsetParent);
+        return [rts.length > 0 ? '' : 'no ruby shown', ...rts.flatMap((rt) => {
+          const r = box(rt);
+          const own = controls.find((c) => c.contains(rt));
+          const what = rt.textContent + ' of ' + own.id;
+          return [
+            r.width > 0 && inside(r, window) ? '' : what + ' outside the window',
+            own.matches('.label') || inside(r, box(own)) ? '' : what + ' outside its control',
+            ...controls.filter((c) => c !== own && overlap(r, box(c))).map((c) => what + ' over ' + c.id),
+          ];
+        })].filter(Boolean);
+      });
+      assert.deepEqual(found, [], `${width} × ${height}`);
+    }
+    assert.deepEqual(p.problems, []);
+    await context.close();
+  });
+}
+
+// Read-aloud, with the engine's speak() wrapped: what each press hands it.
+test('read aloud: a press hands the engine the core\'s kana, the caption then the figure, at the speed chosen', async () => {
+  const context = await browser.createBrowserContext();
+  const p = await openLesson(context, PAGE_URL + '#speech=on&rate=slower', (tab) => tab.evaluateOnNewDocument(() => {
+    window.heard = [];
+    let handed = false;
+    speechSynthesis.speak = (u) => { handed = true; window.heard.push([u.text, u.rate]); };
+    // What was handed over counts as still being read: the next press cuts it off.
+    Object.defineProperty(speechSynthesis, 'pending', { get: () => handed });
+    speechSynthesis.cancel = () => window.heard.push(['cancel']);
+  }));
+  const table = await p.evaluate(() => JSON.parse(godojoken.core.support()));
+  const rate = Math.fround(table.rates.find((r) => r.name === 'slower').factor); // the utterance keeps a float
+  const heard = () => p.evaluate(() => window.heard.splice(0));
+  const expected = (caption) => p.evaluate((c) => godojoken.lesson.face.spokenPress(c), caption);
+  const picture = LAYOUT.controls.find((c) => c.kind === 'picture').accessibleName;
+  const rows = [
+    ['katei', () => click(p, 'katei'), LAYOUT.controls.find((c) => c.name === 'katei').text, false],
+    ['migi', () => click(p, 'migi'), LAYOUT.controls.find((c) => c.name === 'migi').text, true],
+    ['a choice in the list', async () => { await p.focus('#keturon-field'); await p.keyboard.press('ArrowDown'); },
+     LAYOUT.controls.find((c) => c.name === 'keturon').entries[1], true],
+    ['F8, again', () => p.keyboard.press('F8'), picture, true],
+  ];
+  for (const [label, press, caption, cutsOff] of rows) {
+    await press();
+    const said = await expected(caption);
+    assert.deepEqual(await heard(), [...(cutsOff ? [['cancel']] : []), [said.caption, rate], [said.figure, rate]], label);
+  }
+  await p.evaluate((name) => godojoken.lesson.support.choose(name, 'off'), table.names.speech);
+  await click(p, 'katei');
+  assert.deepEqual((await heard()).filter((h) => h.length > 1), [], 'off: nothing read');
+  assert.deepEqual(p.problems, []);
+  await context.close();
+});
