@@ -11,7 +11,7 @@ import { join } from 'node:path';
 import { launch } from './lib/browser.mjs';
 import { openLesson, click, drawingVersion, screenshotColours, pixel, near, colourSchemes, toLastStep, SHIPPED_URL,
          PAGE_URL, WEB_DIR } from './lib/lesson.mjs';
-import { decodePng } from './lib/png.mjs';
+import { decodePng } from './lib/images.mjs';
 import { serve } from './lib/serve.mjs';
 import { onLineN } from './lib/geometry.mjs';
 
