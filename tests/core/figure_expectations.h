@@ -1,8 +1,8 @@
 #pragma once
 // What the suites of the figure share, Qt-free: the colours of the palette
 // the figure uses, written out here once as the tests expect them (not taken
-// from the palette they check), a state with every overlay switched on, and
-// one pass of the redraw on the recording surface.
+// from the palette they check), a state with every overlay switched on, the
+// operations of one kind, and one pass of the redraw on the recording surface.
 
 #include "draw/display_list.h"
 #include "draw/figure.h"
@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <ostream>
+#include <vector>
 
 namespace godo {
 
@@ -35,6 +36,16 @@ inline void everyOverlayOn(FigureState& s, int16_t conclusion)
 {
     s.nKeturon = conclusion;
     s.fKatei = s.fSankaku = s.fHenkaku = s.fGodo = 1;
+}
+
+// The operations of one kind in a drawing, in order.
+inline std::vector<DrawOp> opsOf(const DisplayList& list, OpKind kind)
+{
+    std::vector<DrawOp> out;
+    for (const DrawOp& op : list.ops())
+        if (op.kind == kind)
+            out.push_back(op);
+    return out;
 }
 
 // One pass of the redraw over the state; the state keeps what the pass

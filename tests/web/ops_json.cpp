@@ -19,9 +19,6 @@ void op(Json& j, const DrawOp& o)
     j.key("kind");
     j.integer(static_cast<int>(o.kind));
     j.out += ',';
-    j.key("args");
-    j.array(o.args, [&](float v) { j.number(v); });
-    j.out += ',';
     j.key("at");
     j.array(o.at, [&](float v) { j.number(v); });
     j.out += ',';
