@@ -192,6 +192,19 @@ TEST(Zukei, angleTable)
     }
 }
 
+// The standard scheme's pens are QBColor's; the suites read the figure's
+// colours from them.
+TEST(Zukei, standardPens_areQBColor)
+{
+    const Rgb expected[16] = {
+        {0, 0, 0},       {0, 0, 128},   {0, 128, 0},   {0, 128, 128}, {128, 0, 0},   {128, 0, 128},
+        {128, 128, 0},   {192, 192, 192}, {128, 128, 128}, {0, 0, 255}, {0, 255, 0}, {0, 255, 255},
+        {255, 0, 0},     {255, 0, 255}, {255, 255, 0}, {255, 255, 255},
+    };
+    for (int16_t i = 0; i < 16; ++i)
+        EXPECT_EQ(qbColor(i), expected[i]) << "pen " << i;
+}
+
 TEST(Zukei, colours)
 {
     const struct {

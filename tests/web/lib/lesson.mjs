@@ -106,12 +106,9 @@ export function near(actual, expected, tolerance = 8) {
   return actual.every((v, i) => Math.abs(v - expected[i]) <= tolerance);
 }
 
-export const colours = {
-  olive: [128, 128, 0],
-  cyan: [0, 128, 128],
-  white: [255, 255, 255],
-  red: [255, 0, 0],
-  blue: [0, 0, 255],
-  green: [0, 255, 0],
-  yellow: [255, 255, 0],
-};
+// The colours of the standard scheme's pens the figure draws in, by name,
+// read from the core.
+export async function figureColours(page) {
+  const { pens } = (await colourSchemes(page)).find((s) => s.name === 'standard');
+  return { cyan: pens[3], white: pens[15], red: pens[12], blue: pens[9], green: pens[10], yellow: pens[14] };
+}
