@@ -1,6 +1,6 @@
 #pragma once
-// The figure's colours, said once in core/figure_expectations.h, as Qt gives
-// pixels back: for the suites that look at a rendered image.
+// The figure's colours, read from the core in core/figure_expectations.h,
+// as Qt gives pixels back: for the suites that look at a rendered image.
 
 #include "figure_expectations.h"
 

@@ -419,7 +419,7 @@ void TestFigurePainter::exportedImage_at300Dpi()
         };
         QCOMPARE(at(300, 1000), qcolour(cs.pen(kBackground)));
         QCOMPARE(at(8000, 2000), qcolour(cs.pen(kBrightWhite)));
-        const DrawOp n = a.area.list().of(OpKind::Line).at(3);
+        const DrawOp n = godo::test::opsOf(a.area.list(), OpKind::Line).at(3);
         QCOMPARE(at(0.9 * n.at[0] + 0.1 * n.at[2], 0.9 * n.at[1] + 0.1 * n.at[3]), qcolour(cs.pen(kLightRed)));
     }
 }

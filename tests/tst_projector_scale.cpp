@@ -2,6 +2,7 @@
 // frame included, fits into the screen's free area, and never below 1.
 
 #include "desktop/projector.h"
+#include "lesson/layout.h"
 
 #include <QGuiApplication>
 #include <QTest>
@@ -17,7 +18,11 @@ private slots:
     void frameOffscreenIsNone();
 };
 
-void TestProjectorScale::clientSizeIsTheLayouts() { QCOMPARE(lessonClientSize(), QSize(746, 524)); }
+void TestProjectorScale::clientSizeIsTheLayouts()
+{
+    const WindowLayout& w = windowLayout();
+    QCOMPARE(lessonClientSize(), QSize(twipsToPixels(w.width), twipsToPixels(w.height)));
+}
 
 void TestProjectorScale::scale_data()
 {

@@ -44,7 +44,8 @@ constexpr Rgb kSkyOnBlack{35, 180, 255};
 constexpr Rgb kGreenOnBlack{20, 225, 130};
 constexpr Rgb kPinkOnBlack{255, 128, 128};
 
-const ColourScheme kSchemes[] = {
+// constexpr: read from other files' static initialisers too.
+constexpr ColourScheme kSchemes[] = {
     {ColourSchemeId::Standard, "standard", u"標準", kQbColors,
      {128, 128, 0}, kWhite, std::nullopt, kBlack},
     // Colour-universal design: the recommended accents of the CUD set, moved

@@ -2,20 +2,18 @@
 
 namespace godo {
 
-DrawOp& DisplayList::add(OpKind kind, std::vector<float> args, Rgb c)
+DrawOp& DisplayList::add(OpKind kind, Rgb c)
 {
     DrawOp op;
     op.kind = kind;
-    op.args = std::move(args);
     op.colour = c;
     ops_.push_back(std::move(op));
     return ops_.back();
 }
 
-DrawOp& DisplayList::segment(OpKind kind, std::vector<float> args, float x1, float y1, float x2,
-                             float y2, Rgb c)
+DrawOp& DisplayList::segment(OpKind kind, float x1, float y1, float x2, float y2, Rgb c)
 {
-    DrawOp& op = add(kind, std::move(args), c);
+    DrawOp& op = add(kind, c);
     op.size = static_cast<float>(drawWidth_);
     op.at = {x1, y1, x2, y2};
     cx_ = x2;
@@ -26,19 +24,19 @@ DrawOp& DisplayList::segment(OpKind kind, std::vector<float> args, float x1, flo
 void DisplayList::setBackColor(Rgb c)
 {
     back_ = c;
-    add(OpKind::SetBackColor, {}, c);
+    add(OpKind::SetBackColor, c);
 }
 
 void DisplayList::setDrawWidth(int pixels)
 {
     drawWidth_ = pixels;
-    add(OpKind::SetDrawWidth, {static_cast<float>(pixels)});
+    add(OpKind::SetDrawWidth).size = static_cast<float>(pixels);
 }
 
 void DisplayList::setFontSize(double points)
 {
     fontSize_ = points;
-    add(OpKind::SetFontSize, {static_cast<float>(points)});
+    add(OpKind::SetFontSize).size = static_cast<float>(points);
 }
 
 void DisplayList::clear()
@@ -47,14 +45,14 @@ void DisplayList::clear()
     // later rendering slower.
     ops_.clear();
     ++generation_;
-    add(OpKind::Clear, {}, back_);
+    add(OpKind::Clear, back_);
     cx_ = cy_ = 0;
 }
 
 void DisplayList::setForeColor(Rgb c)
 {
     fore_ = c;
-    add(OpKind::SetForeColor, {}, c);
+    add(OpKind::SetForeColor, c);
 }
 
 void DisplayList::setFillStyle(FillStyle s)
@@ -66,35 +64,35 @@ void DisplayList::setFillStyle(FillStyle s)
 void DisplayList::setFillColor(Rgb c)
 {
     fill_ = c;
-    add(OpKind::SetFillColor, {}, c);
+    add(OpKind::SetFillColor, c);
 }
 
 void DisplayList::setCurrentPoint(float x, float y)
 {
-    add(OpKind::SetCurrentPoint, {x, y});
+    add(OpKind::SetCurrentPoint).at = {x, y, 0, 0};
     cx_ = x;
     cy_ = y;
 }
 
 void DisplayList::line(float x1, float y1, float x2, float y2, Rgb c)
 {
-    segment(OpKind::Line, {x1, y1, x2, y2}, x1, y1, x2, y2, c);
+    segment(OpKind::Line, x1, y1, x2, y2, c);
 }
 
 void DisplayList::lineTo(float x2, float y2, Rgb c)
 {
-    segment(OpKind::LineTo, {x2, y2}, cx_, cy_, x2, y2, c);
+    segment(OpKind::LineTo, cx_, cy_, x2, y2, c);
 }
 
 void DisplayList::relativeLine(float x1, float y1, float dx, float dy, Rgb c)
 {
     // The end point in single precision, as the surface takes coordinates.
-    segment(OpKind::RelativeLine, {x1, y1, dx, dy}, x1, y1, x1 + dx, y1 + dy, c);
+    segment(OpKind::RelativeLine, x1, y1, x1 + dx, y1 + dy, c);
 }
 
 void DisplayList::circle(float x, float y, float r, Rgb c)
 {
-    DrawOp& op = add(OpKind::Circle, {x, y, r}, c);
+    DrawOp& op = add(OpKind::Circle, c);
     op.fill = fillStyle_;
     op.fillColour = fill_;
     op.size = static_cast<float>(drawWidth_);
@@ -107,7 +105,7 @@ void DisplayList::printText(std::u16string_view text)
 {
     // Every text is placed by its own current point; where the point stands
     // after it is not relied upon, so it stays at the text's start.
-    DrawOp& op = add(OpKind::PrintText, {cx_, cy_}, fore_);
+    DrawOp& op = add(OpKind::PrintText, fore_);
     op.size = static_cast<float>(fontSize_);
     op.at = {cx_, cy_, 0, 0};
     op.text = std::u16string(text);
@@ -135,23 +133,6 @@ void DisplayList::setPicture(const std::any& picture)
     // A later clear goes back to the plain background, not to this picture.
     if (const auto* ops = std::any_cast<std::vector<DrawOp>>(&picture))
         picture_ = *ops;
-}
-
-std::vector<DrawOp> DisplayList::of(OpKind kind) const
-{
-    std::vector<DrawOp> out;
-    for (const DrawOp& op : ops_)
-        if (op.kind == kind)
-            out.push_back(op);
-    return out;
-}
-
-std::vector<DisplayList::Text> DisplayList::texts() const
-{
-    std::vector<Text> out;
-    for (const DrawOp& op : of(OpKind::PrintText))
-        out.push_back({op.text, op.args[0], op.args[1], op.colour});
-    return out;
 }
 
 } // namespace godo

@@ -4,10 +4,10 @@
 // list (raster on screen at any device pixel ratio, vectors on paper, a
 // canvas in the browser); tests read the figure's numbers and order from it.
 //
-// Each operation is kept as it was asked (kind and arguments, exactly as the
-// surface received them) together with what a renderer needs to draw it on
-// its own: where it lands, its colours, the draw width or the font size. No
-// renderer has to track the current point or any setting.
+// Each operation is kept with what a renderer needs to draw it on its own:
+// where it lands, its colours, the draw width or the font size, exactly as
+// the surface received them. No renderer has to track the current point or
+// any setting.
 
 #include "draw/surface.h"
 
@@ -25,19 +25,19 @@ enum class OpKind : uint8_t {
 
 struct DrawOp {
     OpKind kind = OpKind::Clear;
-    std::vector<float> args; // as asked: coordinates and sizes as 32-bit floats, in call order
     // Line kinds and Circle: the outline colour; PrintText: the fore colour;
     // Clear: the background; a setter: the colour it sets.
     Rgb colour{};
     // SetFillStyle: the style it sets; Circle: the style in effect.
     FillStyle fill = FillStyle::Transparent;
     Rgb fillColour{}; // Circle: the fill colour in effect
-    // Line kinds and Circle: the draw width in pixels; PrintText: the font
-    // size in points.
+    // Line kinds, Circle and SetDrawWidth: the draw width in pixels;
+    // PrintText and SetFontSize: the font size in points.
     float size = 0;
     // Where it lands, in twips. Line kinds: from (at[0], at[1]) to (at[2],
     // at[3]); Circle: centre (at[0], at[1]) and radius at[2]; PrintText: the
-    // top-left of the first character cell (at[0], at[1]).
+    // top-left of the first character cell (at[0], at[1]); SetCurrentPoint:
+    // the point (at[0], at[1]).
     std::array<float, 4> at{};
     std::u16string text; // PrintText
 
@@ -55,10 +55,6 @@ public:
     // Everything asked since the last clear, that clear included (it comes
     // first and carries the background colour).
     const std::vector<DrawOp>& ops() const { return ops_; }
-
-    Rgb backColor() const { return back_; }
-    int drawWidth() const { return drawWidth_; }
-    double fontSize() const { return fontSize_; }
 
     // The persistent picture: the operations of the drawing that was made
     // the area's picture for printing (empty until then).
@@ -89,15 +85,9 @@ public:
     std::any image() const override;
     void setPicture(const std::any& picture) override;
 
-    // The operations of one kind, in order.
-    std::vector<DrawOp> of(OpKind kind) const;
-    // Each text with the position it was printed at.
-    struct Text { std::u16string text; float x, y; Rgb colour; };
-    std::vector<Text> texts() const;
-
 private:
-    DrawOp& add(OpKind kind, std::vector<float> args = {}, Rgb c = {});
-    DrawOp& segment(OpKind kind, std::vector<float> args, float x1, float y1, float x2, float y2, Rgb c);
+    DrawOp& add(OpKind kind, Rgb c = {});
+    DrawOp& segment(OpKind kind, float x1, float y1, float x2, float y2, Rgb c);
 
     std::vector<DrawOp> ops_;
     std::vector<DrawOp> picture_;

@@ -39,6 +39,20 @@ struct JsonText {
         integer(c.b);
         out += ']';
     }
+    // The values as an array, each written by `one`.
+    template <class Values, class Write>
+    void array(const Values& values, Write one)
+    {
+        out += '[';
+        bool first = true;
+        for (const auto& v : values) {
+            if (!first)
+                out += ',';
+            first = false;
+            one(v);
+        }
+        out += ']';
+    }
     void text(std::u16string_view s) { quoted(s); }
     // An ASCII name.
     void text(std::string_view s) { quoted(s); }

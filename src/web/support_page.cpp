@@ -31,13 +31,7 @@ void scheme(JsonText& j, const ColourScheme& s)
     j.text(s.caption);
     j.out += ',';
     j.key("pens");
-    j.out += '[';
-    for (std::size_t i = 0; i < s.pens.size(); ++i) {
-        if (i)
-            j.out += ',';
-        j.rgb(s.pens[i]);
-    }
-    j.out += ']';
+    j.array(s.pens, [&](Rgb c) { j.rgb(c); });
     std::vector<std::pair<std::string_view, Rgb>> window = {
         {"picture", s.pen(kBackground)}, {"window", s.window}, {"labelText", s.labelText}, {"focus", s.focus}};
     // The standard scheme keeps the page's own sunken frame.

@@ -235,7 +235,6 @@ val pageLayout()
         o.set("top", twipsToPixels(c.rect.top));
         o.set("right", twipsToPixels(c.rect.left + c.rect.width));
         o.set("bottom", twipsToPixels(c.rect.top + c.rect.height));
-        o.set("tabIndex", c.tabIndex);
         o.set("points", c.font.points);
         o.set("weight", c.font.weight);
         if (!c.accessibleName.empty())

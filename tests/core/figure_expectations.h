@@ -1,15 +1,17 @@
 #pragma once
-// What the suites of the figure share, Qt-free: the colours of the palette
-// the figure uses, written out here once as the tests expect them (not taken
-// from the palette they check), a state with every overlay switched on, and
-// one pass of the redraw on the recording surface.
+// What the suites of the figure share, Qt-free: the colours of the pens the
+// figure uses, by the names the tests give them (the palette's own values are
+// checked where the schemes are), a state with every overlay switched on, the
+// operations of one kind, and one pass of the redraw on the recording surface.
 
 #include "draw/display_list.h"
 #include "draw/figure.h"
+#include "draw/palette.h"
 #include "model/figure_state.h"
 
 #include <cstdint>
 #include <ostream>
+#include <vector>
 
 namespace godo {
 
@@ -23,18 +25,28 @@ inline void PrintTo(const Rgb& c, std::ostream* os)
 
 namespace godo::test {
 
-inline constexpr Rgb kWhite{255, 255, 255};
-inline constexpr Rgb kCyan{0, 128, 128}; // the background, and the erase pen
-inline constexpr Rgb kRed{255, 0, 0};
-inline constexpr Rgb kBlue{0, 0, 255};
-inline constexpr Rgb kGreen{0, 255, 0};
-inline constexpr Rgb kYellow{255, 255, 0};
+inline const Rgb kWhite = qbColor(kBrightWhite);
+inline const Rgb kCyan = qbColor(kBackground); // the background, and the erase pen
+inline const Rgb kRed = qbColor(kLightRed);
+inline const Rgb kBlue = qbColor(kLightBlue);
+inline const Rgb kGreen = qbColor(kLightGreen);
+inline const Rgb kYellow = qbColor(kLightYellow);
 
 // All four switches on and the conclusion chosen, as at the end of a lesson.
 inline void everyOverlayOn(FigureState& s, int16_t conclusion)
 {
     s.nKeturon = conclusion;
     s.fKatei = s.fSankaku = s.fHenkaku = s.fGodo = 1;
+}
+
+// The operations of one kind in a drawing, in order.
+inline std::vector<DrawOp> opsOf(const DisplayList& list, OpKind kind)
+{
+    std::vector<DrawOp> out;
+    for (const DrawOp& op : list.ops())
+        if (op.kind == kind)
+            out.push_back(op);
+    return out;
 }
 
 // One pass of the redraw over the state; the state keeps what the pass

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
@@ -47,7 +48,7 @@ std::vector<DrawOp> record(FigureState s, Overlay which, int16_t pen)
 }
 
 // The circles of one draw pass over the state, with whatever switches it has on.
-std::vector<DrawOp> circlesOfRedraw(FigureState& s) { return redraw(s, 15).of(OpKind::Circle); }
+std::vector<DrawOp> circlesOfRedraw(FigureState& s) { return opsOf(redraw(s, 15), OpKind::Circle); }
 
 struct Pt {
     double x, y;
@@ -60,7 +61,7 @@ Pt unit(Pt a)
     const double n = std::hypot(a.x, a.y);
     return {a.x / n, a.y / n};
 }
-Pt centre(const DrawOp& c) { return {c.args[0], c.args[1]}; }
+Pt centre(const DrawOp& c) { return {c.at[0], c.at[1]}; }
 
 // Ａ, Ｂ and Ｍ where the lesson puts them, Ｐ and Ｑ where the last draw pass
 // over the state left them.
@@ -129,18 +130,18 @@ TEST(Overlays, kateizu)
         const Rgb colour = r.pen == 15 ? kYellow : kCyan;
         const auto calls = record(stateAt(r.kakudo), Overlay::Katei, int16_t(r.pen));
 
-        const std::vector<std::pair<OpKind, std::vector<float>>> expected{
+        const std::vector<std::pair<OpKind, std::array<float, 4>>> expected{
             {OpKind::Line, {5650, 2900, 5820, 3100}},
             {OpKind::Line, {3150, 4900, 3320, 5100}},
-            {OpKind::RelativeLine, {r.apexL, 2000, 200, -100}},
-            {OpKind::RelativeLine, {r.apexL, 2000, 200, 100}},
-            {OpKind::RelativeLine, {r.apexM, 6000, 200, -100}},
-            {OpKind::RelativeLine, {r.apexM, 6000, 200, 100}},
+            {OpKind::RelativeLine, {r.apexL, 2000, r.apexL + 200, 1900}},
+            {OpKind::RelativeLine, {r.apexL, 2000, r.apexL + 200, 2100}},
+            {OpKind::RelativeLine, {r.apexM, 6000, r.apexM + 200, 5900}},
+            {OpKind::RelativeLine, {r.apexM, 6000, r.apexM + 200, 6100}},
         };
         ASSERT_EQ(calls.size(), expected.size());
         for (std::size_t i = 0; i < calls.size(); ++i) {
             EXPECT_TRUE(calls[i].kind == expected[i].first);
-            EXPECT_EQ(calls[i].args, expected[i].second);
+            EXPECT_EQ(calls[i].at, expected[i].second);
             EXPECT_EQ(calls[i].colour, colour);
         }
     }
@@ -158,12 +159,12 @@ TEST(Overlays, kateizu_ticksStayAtEveryAngle)
     for (int k = 0; k <= 170; k += 5) {
         if (k != 0)
             s.kakudo = int16_t(k);
-        std::vector<std::vector<float>> ticks;
-        for (const DrawOp& c : redraw(s, 15).of(OpKind::Line))
+        std::vector<std::array<float, 4>> ticks;
+        for (const DrawOp& c : opsOf(redraw(s, 15), OpKind::Line))
             if (c.colour == kYellow)
-                ticks.push_back(c.args);
-        const std::vector<std::vector<float>> expected{{5650, 2900, 5820, 3100},
-                                                      {3150, 4900, 3320, 5100}};
+                ticks.push_back(c.at);
+        const std::vector<std::array<float, 4>> expected{{5650, 2900, 5820, 3100},
+                                                        {3150, 4900, 3320, 5100}};
         EXPECT_TRUE(ticks == expected) << where(k);
     }
 }
@@ -189,12 +190,12 @@ TEST(Overlays, godozu)
             const auto calls = record(s, Overlay::Godo, int16_t(r.pen));
             ASSERT_EQ(calls.size(), std::size_t(3));
             EXPECT_TRUE(calls[0].kind == OpKind::SetCurrentPoint);
-            EXPECT_EQ(calls[0].args, (std::vector<float>{2000, 6700}));
+            EXPECT_EQ(calls[0].at, (std::array<float, 4>{2000, 6700, 0, 0}));
             EXPECT_TRUE(calls[1].kind == OpKind::SetForeColor);
             EXPECT_EQ(calls[1].colour, r.colour);
             EXPECT_TRUE(calls[2].kind == OpKind::PrintText);
             EXPECT_EQ(calls[2].colour, r.colour);
-            EXPECT_EQ(calls[2].args, (std::vector<float>{2000, 6700}));
+            EXPECT_EQ(calls[2].at, (std::array<float, 4>{2000, 6700, 0, 0}));
             EXPECT_TRUE(calls[2].text == u"1辺とその両端の角がそれぞれ等しい\uFF61\u0020");
         }
     }
@@ -234,18 +235,18 @@ TEST(Overlays, sankakuzu)
         const Rgb bqm = r.pen == 15 ? kGreen : kCyan;
         const auto calls = record(stateAt(r.kakudo), Overlay::Sankaku, int16_t(r.pen));
 
-        const std::vector<std::tuple<OpKind, std::vector<float>, Rgb>> expected{
+        const std::vector<std::tuple<OpKind, std::array<float, 4>, Rgb>> expected{
             {OpKind::Line, {7000, 2000, r.Px, 2000}, apm},
-            {OpKind::LineTo, {4500, 4000}, apm},
-            {OpKind::LineTo, {7000, 2000}, apm},
+            {OpKind::LineTo, {r.Px, 2000, 4500, 4000}, apm},
+            {OpKind::LineTo, {4500, 4000, 7000, 2000}, apm},
             {OpKind::Line, {2000, 6000, r.Qx, 6000}, bqm},
-            {OpKind::LineTo, {4500, 4000}, bqm},
-            {OpKind::LineTo, {2000, 6000}, bqm},
+            {OpKind::LineTo, {r.Qx, 6000, 4500, 4000}, bqm},
+            {OpKind::LineTo, {4500, 4000, 2000, 6000}, bqm},
         };
         ASSERT_EQ(calls.size(), expected.size());
         for (std::size_t i = 0; i < calls.size(); ++i) {
             EXPECT_TRUE(calls[i].kind == std::get<0>(expected[i]));
-            EXPECT_EQ(calls[i].args, std::get<1>(expected[i]));
+            EXPECT_EQ(calls[i].at, std::get<1>(expected[i]));
             EXPECT_EQ(calls[i].colour, std::get<2>(expected[i]));
         }
     }
@@ -283,19 +284,19 @@ TEST(Overlays, henkakuzu)
         EXPECT_TRUE(calls[0].kind == OpKind::SetFillStyle && calls[0].fill == FillStyle::Solid);
         EXPECT_TRUE(calls[1].kind == OpKind::SetFillColor && calls[1].colour == colour);
         EXPECT_TRUE(calls[2].kind == OpKind::Circle);
-        EXPECT_EQ(calls[2].args, (std::vector<float>{r.dotAx, 2100, 50}));
+        EXPECT_EQ(calls[2].at, (std::array<float, 4>{r.dotAx, 2100, 50, 0}));
         EXPECT_TRUE(calls[3].kind == OpKind::Circle);
-        EXPECT_EQ(calls[3].args, (std::vector<float>{r.dotBx, 5900, 50}));
+        EXPECT_EQ(calls[3].at, (std::array<float, 4>{r.dotBx, 5900, 50, 0}));
         EXPECT_TRUE(calls[4].kind == OpKind::SetFillStyle && calls[4].fill == FillStyle::Transparent);
         for (std::size_t i : {5u, 6u}) {
             EXPECT_TRUE(calls[i].kind == OpKind::Circle);
-            EXPECT_EQ(calls[i].args[2], 50.f);
+            EXPECT_EQ(calls[i].at[2], 50.f);
             // 200 twips from Ｍ, the second half a turn (3.14 rad) from the first.
             const Pt c = centre(calls[i]);
             EXPECT_TRUE(std::abs(std::hypot(c.x - 4500, c.y - 4000) - 200) < 0.01);
         }
-        EXPECT_TRUE(calls[5].args[1] > 4000); // below Ｍ, in ∠BMQ
-        EXPECT_TRUE(calls[6].args[1] < 4000); // above Ｍ, in ∠AMP
+        EXPECT_TRUE(calls[5].at[1] > 4000); // below Ｍ, in ∠BMQ
+        EXPECT_TRUE(calls[6].at[1] < 4000); // above Ｍ, in ∠AMP
         for (const DrawOp& c : calls) {
             if (c.kind == OpKind::Circle) {
                 EXPECT_EQ(c.colour, colour);
@@ -307,10 +308,10 @@ TEST(Overlays, henkakuzu)
 TEST(Overlays, henkakuzu_ringsAtStart)
 {
     const auto calls = record(stateAt(35), Overlay::Henkaku, 15);
-    EXPECT_TRUE(std::abs(calls.at(5).args[0] - 4506.5) <= 0.05);
-    EXPECT_TRUE(std::abs(calls.at(5).args[1] - 4199.9) <= 0.05);
-    EXPECT_TRUE(std::abs(calls.at(6).args[0] - 4493.2) <= 0.05);
-    EXPECT_TRUE(std::abs(calls.at(6).args[1] - 3800.1) <= 0.05);
+    EXPECT_TRUE(std::abs(calls.at(5).at[0] - 4506.5) <= 0.05);
+    EXPECT_TRUE(std::abs(calls.at(5).at[1] - 4199.9) <= 0.05);
+    EXPECT_TRUE(std::abs(calls.at(6).at[0] - 4493.2) <= 0.05);
+    EXPECT_TRUE(std::abs(calls.at(6).at[1] - 3800.1) <= 0.05);
 }
 
 TEST(Overlays, henkakuzu_ringAtVertical)
@@ -352,8 +353,9 @@ TEST(Overlays, keturonzu_rings)
         ASSERT_EQ(calls.size() * 3, r.circles.size());
         for (std::size_t i = 0; i < calls.size(); ++i) {
             EXPECT_TRUE(calls[i].kind == OpKind::Circle);
-            EXPECT_EQ(calls[i].args, (std::vector<float>(r.circles.begin() + 3 * std::ptrdiff_t(i),
-                                                         r.circles.begin() + 3 * std::ptrdiff_t(i) + 3)));
+            EXPECT_EQ(std::vector<float>(calls[i].at.begin(), calls[i].at.begin() + 3),
+                      (std::vector<float>(r.circles.begin() + 3 * std::ptrdiff_t(i),
+                                          r.circles.begin() + 3 * std::ptrdiff_t(i) + 3)));
             EXPECT_EQ(calls[i].colour, (r.pen == 15 ? kRed : kCyan));
         }
     }
@@ -390,11 +392,11 @@ TEST(Overlays, keturonzu_dots)
             const DrawOp& c = calls[std::size_t(2 + i)];
             EXPECT_TRUE(c.kind == OpKind::Circle);
             EXPECT_EQ(c.colour, colour);
-            EXPECT_EQ(c.args[2], 30.f);
+            EXPECT_EQ(c.at[2], 30.f);
             for (int k = 0; k < 2; ++k) {
                 const double want = r.dots[std::size_t(2 * i + k)];
                 if (!std::isnan(want)) {
-                    EXPECT_TRUE(std::abs(c.args[std::size_t(k)] - want) <= 0.05) << c.args[std::size_t(k)];
+                    EXPECT_TRUE(std::abs(c.at[std::size_t(k)] - want) <= 0.05) << c.at[std::size_t(k)];
                 }
             }
         }
@@ -407,8 +409,8 @@ TEST(Overlays, keturonzu_dotsTakeTheOtherSideFrom145)
         FigureState s = stateAt(k);
         s.nKeturon = 3;
         const auto calls = record(s, Overlay::Keturon, 15);
-        EXPECT_TRUE(calls.at(2).args[0] < s.Px) << where(k);
-        EXPECT_TRUE(calls.at(3).args[0] > s.Qx) << where(k);
+        EXPECT_TRUE(calls.at(2).at[0] < s.Px) << where(k);
+        EXPECT_TRUE(calls.at(3).at[0] > s.Qx) << where(k);
     }
 }
 
@@ -502,7 +504,7 @@ TEST(Overlays, sweep_conclusionRingsAtMidpoints)
         ASSERT_EQ(circles.size(), std::size_t(2));
         const Pt mids1[] = {mid(a, p), mid(b, q)};
         for (int i = 0; i < 2; ++i) {
-            const double r = circles[std::size_t(i)].args[2];
+            const double r = circles[std::size_t(i)].at[2];
             EXPECT_TRUE(std::abs(distance(centre(circles[std::size_t(i)]), mids1[i]) - r) <= kFloat) << where(k);
         }
 

@@ -68,9 +68,9 @@ struct Pass {
     }
 
     // The one printing of text t in the pass, if any.
-    std::optional<DisplayList::Text> text(std::u16string_view t) const
+    std::optional<DrawOp> text(std::u16string_view t) const
     {
-        for (const auto& x : rec.texts())
+        for (const auto& x : opsOf(rec, OpKind::PrintText))
             if (x.text == t)
                 return x;
         return std::nullopt;
@@ -138,8 +138,8 @@ TEST(Zukei, baseLabels)
         p.draw(15);
         const auto t = p.text(r.label);
         ASSERT_TRUE(t);
-        EXPECT_EQ(t->x, r.x);
-        EXPECT_EQ(t->y, r.y);
+        EXPECT_EQ(t->at[0], r.x);
+        EXPECT_EQ(t->at[1], r.y);
     }
 }
 
@@ -176,20 +176,33 @@ TEST(Zukei, angleTable)
         const auto pp = p.text(u"Ｐ");
         const auto n = p.text(u"ｎ");
         ASSERT_TRUE(q && pp && n);
-        EXPECT_EQ(q->x, r.labelQx);
-        EXPECT_EQ(q->y, 6000.f);
-        EXPECT_EQ(pp->x, r.labelPx);
-        EXPECT_EQ(pp->y, 1700.f);
+        EXPECT_EQ(q->at[0], r.labelQx);
+        EXPECT_EQ(q->at[1], 6000.f);
+        EXPECT_EQ(pp->at[0], r.labelPx);
+        EXPECT_EQ(pp->at[1], 1700.f);
 
         // Line ｎ is the fourth line of the pass, after ｌ, ｍ and ＡＢ.
-        const auto lines = p.rec.of(OpKind::Line);
+        const auto lines = opsOf(p.rec, OpKind::Line);
         ASSERT_EQ(lines.size(), std::size_t(4));
         for (int i = 0; i < 4; ++i)
-            EXPECT_TRUE(near(lines[3].args[i], r.ends[i], 0.01))
-                << "end coordinate " << i << ": " << lines[3].args[i] << " vs " << r.ends[i];
-        EXPECT_TRUE(near(n->x, r.labelN[0], 0.01)) << n->x;
-        EXPECT_TRUE(near(n->y, r.labelN[1], 0.01)) << n->y;
+            EXPECT_TRUE(near(lines[3].at[i], r.ends[i], 0.01))
+                << "end coordinate " << i << ": " << lines[3].at[i] << " vs " << r.ends[i];
+        EXPECT_TRUE(near(n->at[0], r.labelN[0], 0.01)) << n->at[0];
+        EXPECT_TRUE(near(n->at[1], r.labelN[1], 0.01)) << n->at[1];
     }
+}
+
+// The standard scheme's pens are QBColor's; the suites read the figure's
+// colours from them.
+TEST(Zukei, standardPens_areQBColor)
+{
+    const Rgb expected[16] = {
+        {0, 0, 0},       {0, 0, 128},   {0, 128, 0},   {0, 128, 128}, {128, 0, 0},   {128, 0, 128},
+        {128, 128, 0},   {192, 192, 192}, {128, 128, 128}, {0, 0, 255}, {0, 255, 0}, {0, 255, 255},
+        {255, 0, 0},     {255, 0, 255}, {255, 255, 0}, {255, 255, 255},
+    };
+    for (int16_t i = 0; i < 16; ++i)
+        EXPECT_EQ(qbColor(i), expected[i]) << "pen " << i;
 }
 
 TEST(Zukei, colours)
@@ -210,12 +223,12 @@ TEST(Zukei, colours)
         Pass p;
         p.draw(int16_t(r.pen));
 
-        for (const auto& t : p.rec.texts()) {
+        for (const auto& t : opsOf(p.rec, OpKind::PrintText)) {
             const Rgb expected = t.text == u"ｎ" ? r.labelN : r.labels;
             EXPECT_EQ(t.colour, expected) << toUtf8(t.text);
         }
-        EXPECT_EQ(p.rec.texts().size(), std::size_t(8));
-        const auto lines = p.rec.of(OpKind::Line);
+        EXPECT_EQ(opsOf(p.rec, OpKind::PrintText).size(), std::size_t(8));
+        const auto lines = opsOf(p.rec, OpKind::Line);
         ASSERT_EQ(lines.size(), std::size_t(4));
         EXPECT_EQ(lines[0].colour, r.baseLines);
         EXPECT_EQ(lines[1].colour, r.baseLines);
@@ -260,23 +273,23 @@ TEST(Zukei, parallel)
         EXPECT_FALSE(p.text(u"Ｑ"));
         EXPECT_TRUE(p.text(u"ｎ"));
         // Nothing of the conclusion, the triangles or the equal angles.
-        EXPECT_TRUE(p.rec.of(OpKind::Circle).empty());
-        EXPECT_TRUE(p.rec.of(OpKind::LineTo).empty());
-        EXPECT_TRUE(p.rec.of(OpKind::SetFillStyle).empty());
-        EXPECT_TRUE(p.rec.of(OpKind::SetFillColor).empty());
+        EXPECT_TRUE(opsOf(p.rec, OpKind::Circle).empty());
+        EXPECT_TRUE(opsOf(p.rec, OpKind::LineTo).empty());
+        EXPECT_TRUE(opsOf(p.rec, OpKind::SetFillStyle).empty());
+        EXPECT_TRUE(opsOf(p.rec, OpKind::SetFillColor).empty());
 
         // The hypothesis marks, with the arrowheads where 5 degrees put them.
-        const auto lines = p.rec.of(OpKind::Line);
+        const auto lines = opsOf(p.rec, OpKind::Line);
         ASSERT_EQ(lines.size(), std::size_t(6));
         EXPECT_EQ(lines[4].colour, r.ticks);
         EXPECT_EQ(lines[5].colour, r.ticks);
-        const auto arms = p.rec.of(OpKind::RelativeLine);
+        const auto arms = opsOf(p.rec, OpKind::RelativeLine);
         ASSERT_EQ(arms.size(), std::size_t(4));
-        EXPECT_EQ(arms[0].args[0], -5532.f);
-        EXPECT_EQ(arms[2].args[0], 14632.f);
+        EXPECT_EQ(arms[0].at[0], -5532.f);
+        EXPECT_EQ(arms[2].at[0], 14632.f);
 
         EXPECT_EQ(p.text(u"1辺とその両端の角がそれぞれ等しい\uFF61 ").has_value(), r.godo == 1);
-        EXPECT_EQ(p.rec.of(OpKind::SetForeColor).back().colour, r.lastFore);
+        EXPECT_EQ(opsOf(p.rec, OpKind::SetForeColor).back().colour, r.lastFore);
 
         // What a screen reader hears says what the figure shows: no Ｐ, no Ｑ,
         // and none of the marks that need them.
@@ -316,8 +329,8 @@ TEST(Zukei, labelThresholds)
         p.s.kakudo = int16_t(r.kakudo);
         p.s.Mx = int16_t(r.Mx);
         p.draw(15);
-        EXPECT_EQ(p.text(u"Ｑ")->x, r.labelQx);
-        EXPECT_EQ(p.text(u"Ｐ")->x, r.labelPx);
+        EXPECT_EQ(p.text(u"Ｑ")->at[0], r.labelQx);
+        EXPECT_EQ(p.text(u"Ｐ")->at[0], r.labelPx);
     }
 }
 
@@ -435,23 +448,23 @@ TEST(Zukei, svg_anElementForEachOperation)
         EXPECT_TRUE(has(R"(viewBox="0 0 8745 7425")"));
         EXPECT_TRUE(has(R"(font-family="'A&amp;B', 'IPAPGothic', sans-serif")"));
         EXPECT_TRUE(has(R"(<rect width="8745" height="7425" fill=")" + hex(scheme.pen(kBackground)) + R"("/>)"));
-        const std::size_t lines = rec.of(OpKind::Line).size() + rec.of(OpKind::LineTo).size()
-            + rec.of(OpKind::RelativeLine).size();
+        const std::size_t lines = opsOf(rec, OpKind::Line).size() + opsOf(rec, OpKind::LineTo).size()
+            + opsOf(rec, OpKind::RelativeLine).size();
         EXPECT_EQ(occurrences(svg, "<line "), lines);
-        EXPECT_EQ(occurrences(svg, "<circle "), rec.of(OpKind::Circle).size());
-        EXPECT_EQ(occurrences(svg, "<text "), rec.texts().size());
-        EXPECT_EQ(occurrences(svg, R"(stroke-width="45")"), lines + rec.of(OpKind::Circle).size());
+        EXPECT_EQ(occurrences(svg, "<circle "), opsOf(rec, OpKind::Circle).size());
+        EXPECT_EQ(occurrences(svg, "<text "), opsOf(rec, OpKind::PrintText).size());
+        EXPECT_EQ(occurrences(svg, R"(stroke-width="45")"), lines + opsOf(rec, OpKind::Circle).size());
         // ｌ, ｎ (whose ends are not whole twips), a solid circle, a label.
         const std::string pen = hex(scheme.pen(kBrightWhite));
         EXPECT_TRUE(has(R"(<line x1="0" y1="2000" x2="8800" y2="2000" stroke=")" + pen));
         // ｎ's ends as they came, to the last bit of their 32-bit floats.
-        const DrawOp n = rec.of(OpKind::Line).at(3);
+        const DrawOp n = opsOf(rec, OpKind::Line).at(3);
         const std::size_t line = svg.find(R"(<line x1="-410.49)");
         ASSERT_NE(line, std::string::npos);
         const std::size_t x1 = line + 10;
         EXPECT_EQ(std::stof(svg.substr(x1)), n.at[0]);
         EXPECT_EQ(std::stof(svg.substr(svg.find(R"(y1=")", x1) + 4)), n.at[1]);
-        const DrawOp solid = rec.of(OpKind::Circle).at(2);
+        const DrawOp solid = opsOf(rec, OpKind::Circle).at(2);
         ASSERT_EQ(solid.fill, FillStyle::Solid);
         EXPECT_TRUE(has(R"(" fill=")" + hex(solid.fillColour) + R"(" stroke=")" + hex(solid.colour)));
         EXPECT_TRUE(has(R"(<text x="6900" y="1962.5" font-size="300" fill=")" + pen + R"(">Ａ</text>)"));

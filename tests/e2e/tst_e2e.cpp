@@ -373,7 +373,8 @@ void E2eTest::windowTitleAndSize()
 {
     QCOMPARE(app_->title(), QStringLiteral(u"三角形の合同条件の使い方(q.Sorano)"));
     // No window manager: the client area is the whole window.
-    QCOMPARE(app_->geometry().size(), QSize(746, 524));
+    const godo::WindowLayout& w = godo::windowLayout();
+    QCOMPARE(app_->geometry().size(), QSize(godo::twipsToPixels(w.width), godo::twipsToPixels(w.height)));
 }
 
 void E2eTest::startShowsTheBaseFigure()

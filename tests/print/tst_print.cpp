@@ -13,6 +13,8 @@
 #include "../qt_colours.h"
 #include "desktop/gamen.h"
 #include "desktop/lesson_window.h"
+#include "draw/colour_scheme.h"
+#include "lesson/layout.h"
 #include "model/figure_state.h"
 
 #include <cups/cups.h>
@@ -40,15 +42,21 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// The window and its picture area, in pixels at 96 dpi: the window is
-// 11190 × 7860 twips; the area's frame stands at (120, 240) twips and is
-// 8805 × 7485 twips, and its 2-px border surrounds the figure.
-constexpr double kWindowWidth = 11190.0 / 15;  // 746
-constexpr double kWindowHeight = 7860.0 / 15;  // 524
-constexpr double kFigureLeft = 120.0 / 15 + 2; // 10
-constexpr double kFigureTop = 240.0 / 15 + 2;  // 18
-constexpr double kFigureRight = (120.0 + 8805) / 15 - 2;  // 593
-constexpr double kFigureBottom = (240.0 + 7485) / 15 - 2; // 513
+// The window and the figure inside the picture area's border, in pixels at
+// 96 dpi, as the core lays them out.
+struct WindowPixels {
+    double width, height;
+    double figureLeft, figureTop, figureRight, figureBottom;
+};
+WindowPixels windowPixels()
+{
+    const WindowLayout& w = windowLayout();
+    const TwipsRect area = w[Control::gamen].rect;
+    const double px = kTwipsPerPixel;
+    const int border = w.pictureBorder;
+    return {w.width / px, w.height / px, area.left / px + border, area.top / px + border,
+            (area.left + area.width) / px - border, (area.top + area.height) / px - border};
+}
 
 // The page is A4 across the paper, 842 × 595 pt, with margins of half an
 // inch (36 pt) all round; the window, less tall in proportion than that
@@ -58,7 +66,7 @@ const QRectF kPrintableArea(36, 36, 842 - 2 * 36, 595 - 2 * 36); // pt, from the
 constexpr int kDpi = 100; // of the rendered page
 constexpr double kPtToPixel = kDpi / 72.0;
 
-const QColor kOliveWindow(128, 128, 0); // the window
+const QColor kOliveWindow = qt::qcolour(colourScheme(ColourSchemeId::Standard).window);
 // The picture area is qt::kCyan, line ｎ qt::kRed, line ｌ qt::kWhite.
 // The PDF filters may shift colours a little.
 constexpr int kTolerance = 40;
@@ -112,8 +120,10 @@ QString messageShown(const LessonWindow& form)
 // window landed on it; `dpi` is the page's rendering.
 QPointF onPage(const QRectF& window, double xTwips, double yTwips)
 {
-    const double scale = window.width() / kWindowWidth;
-    return {window.left() + (kFigureLeft + xTwips / 15) * scale, window.top() + (kFigureTop + yTwips / 15) * scale};
+    const WindowPixels w = windowPixels();
+    const double scale = window.width() / w.width;
+    return {window.left() + (w.figureLeft + xTwips / kTwipsPerPixel) * scale,
+            window.top() + (w.figureTop + yTwips / kTwipsPerPixel) * scale};
 }
 
 QPoint rounded(QPointF p) { return p.toPoint(); }
@@ -266,7 +276,8 @@ void TestPrint::print_putsTheWholeWindowOnThePageAsVectors()
     const QRect window = boundingBox(page, kOliveWindow, kTolerance, page.rect());
     QVERIFY2(!window.isNull(), "no olive window on the page");
     const double height = kPrintableArea.height() * kPtToPixel;
-    const double width = height * kWindowWidth / kWindowHeight;
+    const WindowPixels w = windowPixels();
+    const double width = height * w.width / w.height;
     const double top = kPrintableArea.top() * kPtToPixel;
     const double left = (kPrintableArea.left() + kPrintableArea.width() / 2) * kPtToPixel - width / 2;
     QVERIFY2(std::abs(window.left() - left) <= kPlaceTolerance, qPrintable(QString::number(window.left())));
@@ -279,14 +290,14 @@ void TestPrint::print_putsTheWholeWindowOnThePageAsVectors()
     // The picture area in its place within the window, filled with cyan.
     const QRect figure = boundingBox(page, qt::kCyan, kTolerance, window);
     QVERIFY2(!figure.isNull(), "no cyan picture area on the page");
-    const double scale = window.width() / kWindowWidth;
-    QVERIFY2(std::abs(figure.left() - (window.left() + kFigureLeft * scale)) <= kPlaceTolerance,
+    const double scale = window.width() / w.width;
+    QVERIFY2(std::abs(figure.left() - (window.left() + w.figureLeft * scale)) <= kPlaceTolerance,
              qPrintable(QString::number(figure.left())));
-    QVERIFY2(std::abs(figure.top() - (window.top() + kFigureTop * scale)) <= kPlaceTolerance,
+    QVERIFY2(std::abs(figure.top() - (window.top() + w.figureTop * scale)) <= kPlaceTolerance,
              qPrintable(QString::number(figure.top())));
-    QVERIFY2(std::abs(figure.right() + 1 - (window.left() + kFigureRight * scale)) <= kPlaceTolerance,
+    QVERIFY2(std::abs(figure.right() + 1 - (window.left() + w.figureRight * scale)) <= kPlaceTolerance,
              qPrintable(QString::number(figure.right())));
-    QVERIFY2(std::abs(figure.bottom() + 1 - (window.top() + kFigureBottom * scale)) <= kPlaceTolerance,
+    QVERIFY2(std::abs(figure.bottom() + 1 - (window.top() + w.figureBottom * scale)) <= kPlaceTolerance,
              qPrintable(QString::number(figure.bottom())));
 
     // Line ｎ in light red, falling to the right through Ｍ; nothing red where

@@ -3,7 +3,7 @@
 // figureCases() gives in the page, for the comparison in same_ops.test.mjs.
 // Usage: dump_ops KAKUDO
 
-#include "web/ops_json.h"
+#include "ops_json.h"
 
 #include <cstdio>
 #include <cstdlib>

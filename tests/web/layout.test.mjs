@@ -11,7 +11,7 @@ import { join } from 'node:path';
 import { launch } from './lib/browser.mjs';
 import { openLesson, click, drawingVersion, screenshotColours, pixel, near, colourSchemes, toLastStep, SHIPPED_URL,
          PAGE_URL, WEB_DIR } from './lib/lesson.mjs';
-import { decodePng } from './lib/png.mjs';
+import { decodePng } from './lib/images.mjs';
 import { serve } from './lib/serve.mjs';
 import { onLineN } from './lib/geometry.mjs';
 
@@ -31,7 +31,7 @@ after(async () => browser && browser.close());
 
 test('the window is 746 × 524 CSS pixels of olive, the title is the caption', async () => {
   const box = await (await page.$('#lesson')).boundingBox();
-  assert.deepEqual([box.width, box.height], [746, 524]);
+  assert.deepEqual([box.width, box.height], [LAYOUT.width, LAYOUT.height]);
   // Between the picture area and the window's edge, and below the buttons.
   const points = [[3, 3], [740, 518], [700, 330]];
   assert.deepEqual(await screenshotColours(page, points), points.map(() => [128, 128, 0]));
@@ -161,7 +161,7 @@ test('in every view the window fills it, centred and whole, and the lesson does 
     const [l, t, r, b] = fit.r;
     const view = `${width} × ${height}`;
     assert.deepEqual(fit.view, [width, height], view);
-    assert.ok(Math.abs((r - l) / (b - t) - 746 / 524) < 0.002, `${view}: aspect ${r - l} × ${b - t}`);
+    assert.ok(Math.abs((r - l) / (b - t) - LAYOUT.width / LAYOUT.height) < 0.002, `${view}: aspect ${r - l} × ${b - t}`);
     assert.ok(Math.abs(r - l - width) < 1 || Math.abs(b - t - height) < 1, `${view}: fills one side`);
     assert.ok(Math.abs(l - (width - r)) < 1 && Math.abs(t - (height - b)) < 1, `${view}: centred`);
     assert.ok(fit.scroll[0] <= width && fit.scroll[1] <= height, `${view}: no scroll bar (${fit.scroll})`);

@@ -5,7 +5,7 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { launch } from './lib/browser.mjs';
-import { openLesson, click, state, enabled, fieldText, pixel, countColour, near, colours } from './lib/lesson.mjs';
+import { openLesson, click, state, enabled, fieldText, pixel, countColour, near, figureColours } from './lib/lesson.mjs';
 import { A, B, M, onLineN, between, crossings } from './lib/geometry.mjs';
 
 const UNLOCKED = ['hidari', 'migi', 'keturon', 'sankaku', 'henkaku', 'godo'];
@@ -19,11 +19,12 @@ const unlocked = async (page) => {
 // The figure as the page holds it: every element with every attribute.
 const figureImage = (page) => page.$eval('#gamen svg', (s) => s.outerHTML);
 
-let browser, page, startImage;
+let browser, page, startImage, colours;
 before(async () => {
   browser = await launch();
   page = await openLesson(browser);
   startImage = await figureImage(page);
+  colours = await figureColours(page);
 });
 after(async () => browser && browser.close());
 

@@ -15,10 +15,12 @@ import { decodePpm } from './lib/images.mjs';
 const MM_PER_POINT = 25.4 / 72;
 const MARGIN_MM = 10;
 
-let browser, page, dir;
+// The window's size in pixels, from the core's layout.
+let browser, page, dir, W, H;
 before(async () => {
   browser = await launch();
   page = await openLesson(browser);
+  ({ width: W, height: H } = await page.evaluate(() => godojoken.core.layout()));
   dir = mkdtempSync(join(tmpdir(), 'godo-print-'));
   for (const name of ['katei', 'migi'])
     await click(page, name);
@@ -80,7 +82,7 @@ for (const format of ['A4', 'Letter']) {
 
     const { img, box } = rasterise(pdf, 72); // one pixel to the point
     const w = box.r - box.l, h = box.b - box.t;
-    assert.ok(Math.abs(w / h - 746 / 524) < 0.01, `the window's proportions: ${w} × ${h}`);
+    assert.ok(Math.abs(w / h - W / H) < 0.01, `the window's proportions: ${w} × ${h}`);
     const availW = info.width * MM_PER_POINT - 2 * MARGIN_MM;
     const availH = info.height * MM_PER_POINT - 2 * MARGIN_MM;
     const fill = Math.max((w * MM_PER_POINT) / availW, (h * MM_PER_POINT) / availH);
@@ -88,7 +90,7 @@ for (const format of ['A4', 'Letter']) {
     assert.ok(box.l * MM_PER_POINT > MARGIN_MM - 1 && box.t * MM_PER_POINT > MARGIN_MM - 1, 'within the margins');
 
     // Inside: the picture area's cyan and the buttons' faces; around it, paper.
-    const at = (x, y) => img.at(Math.round(box.l + (x / 746) * w), Math.round(box.t + (y / 524) * h));
+    const at = (x, y) => img.at(Math.round(box.l + (x / W) * w), Math.round(box.t + (y / H) * h));
     assert.deepEqual(at(300, 300).map((v) => Math.round(v / 8)), [0, 16, 16], 'the figure\'s cyan');
     for (const [x, y] of [[676, 36], [676, 396], [676, 492]])
       assert.ok(at(x, y).every((v) => v > 200), `a button at ${x}, ${y}`);
@@ -102,8 +104,8 @@ test('on paper the figure\'s lines have sharp edges at 300 dpi', async () => {
   const { img, box } = rasterise(pdf, 300);
   const w = box.r - box.l, h = box.b - box.t;
   // Down a column crossing line ｌ (at 2000 twips, 133 px below the area's top).
-  const x = Math.round(box.l + (300 / 746) * w);
-  const y0 = Math.round(box.t + ((16 + 2 + 120) / 524) * h), y1 = Math.round(box.t + ((16 + 2 + 148) / 524) * h);
+  const x = Math.round(box.l + (300 / W) * w);
+  const y0 = Math.round(box.t + ((16 + 2 + 120) / H) * h), y1 = Math.round(box.t + ((16 + 2 + 148) / H) * h);
   let white = 0, blended = 0;
   for (let y = y0; y < y1; y++) {
     const [r] = img.at(x, y);

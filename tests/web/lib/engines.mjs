@@ -20,7 +20,7 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { promisify } from 'node:util';
 import puppeteer from 'puppeteer-core';
-import { decodePng } from './png.mjs';
+import { decodePng } from './images.mjs';
 
 export const ENGINES = ['chromium', 'firefox', 'webkit'];
 

@@ -3,7 +3,7 @@
 
 import { join, resolve, dirname } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
-import { decodePng } from './png.mjs';
+import { decodePng } from './images.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 // The shipped page, and the test build's beside it: the same page from a
@@ -96,39 +96,19 @@ export async function countColour(page, box, colour, tolerance = 40) {
   return n;
 }
 
-// The colours of a screenshot at some points, decoded by the browser in a
-// blank tab of its own.
+// The colours of a screenshot of the page at some points, in its pixels.
 export async function screenshotColours(page, points) {
-  const png = await page.screenshot({ encoding: 'base64' });
-  const blank = await page.browser().newPage();
-  try {
-    return await blank.evaluate(async (png, points) => {
-      const img = new Image();
-      img.src = 'data:image/png;base64,' + png;
-      await img.decode();
-      const c = document.createElement('canvas');
-      c.width = img.width;
-      c.height = img.height;
-      const ctx = c.getContext('2d');
-      ctx.drawImage(img, 0, 0);
-      return points.map(([x, y]) => Array.from(ctx.getImageData(x, y, 1, 1).data.slice(0, 3)));
-    }, png, points);
-  } finally {
-    await blank.close();
-    await page.bringToFront();
-  }
+  const img = decodePng(Buffer.from(await page.screenshot()));
+  return points.map(([x, y]) => img.at(x, y));
 }
 
 export function near(actual, expected, tolerance = 8) {
   return actual.every((v, i) => Math.abs(v - expected[i]) <= tolerance);
 }
 
-export const colours = {
-  olive: [128, 128, 0],
-  cyan: [0, 128, 128],
-  white: [255, 255, 255],
-  red: [255, 0, 0],
-  blue: [0, 0, 255],
-  green: [0, 255, 0],
-  yellow: [255, 255, 0],
-};
+// The colours of the standard scheme's pens the figure draws in, by name,
+// read from the core.
+export async function figureColours(page) {
+  const { pens } = (await colourSchemes(page)).find((s) => s.name === 'standard');
+  return { cyan: pens[3], white: pens[15], red: pens[12], blue: pens[9], green: pens[10], yellow: pens[14] };
+}

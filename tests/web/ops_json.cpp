@@ -1,4 +1,4 @@
-#include "web/ops_json.h"
+#include "ops_json.h"
 
 #include "draw/display_list.h"
 #include "draw/figure.h"
@@ -19,22 +19,9 @@ void op(Json& j, const DrawOp& o)
     j.key("kind");
     j.integer(static_cast<int>(o.kind));
     j.out += ',';
-    j.key("args");
-    j.out += '[';
-    for (std::size_t i = 0; i < o.args.size(); ++i) {
-        if (i)
-            j.out += ',';
-        j.number(o.args[i]);
-    }
-    j.out += "],";
     j.key("at");
-    j.out += '[';
-    for (std::size_t i = 0; i < o.at.size(); ++i) {
-        if (i)
-            j.out += ',';
-        j.number(o.at[i]);
-    }
-    j.out += "],";
+    j.array(o.at, [&](float v) { j.number(v); });
+    j.out += ',';
     j.key("colour");
     j.rgb(o.colour);
     j.out += ',';
@@ -54,15 +41,7 @@ void op(Json& j, const DrawOp& o)
 
 void pass(Json& j, const DisplayList& list)
 {
-    j.out += '[';
-    bool first = true;
-    for (const DrawOp& o : list.ops()) {
-        if (!first)
-            j.out += ',';
-        first = false;
-        op(j, o);
-    }
-    j.out += ']';
+    j.array(list.ops(), [&](const DrawOp& o) { op(j, o); });
 }
 
 void state(Json& j, const FigureState& s)

@@ -3,7 +3,7 @@
 // fields out of the lesson's range, and the figure's operations at any state
 // as JSON, to compare with the native core's.
 
-#include "web/ops_json.h"
+#include "ops_json.h"
 #include "web/web_face.h"
 
 #include <emscripten/bind.h>
