@@ -131,15 +131,20 @@ std::array<SettingValue, 5> settingValues(const SupportSettings& settings)
     return out;
 }
 
+std::vector<std::string_view> settingValueNames(std::string_view name)
+{
+    const Setting* s = findSetting(name);
+    return s ? s->values() : std::vector<std::string_view>{};
+}
+
 std::string settingChoices(std::string_view name)
 {
     std::string out;
-    if (const Setting* s = findSetting(name))
-        for (std::string_view v : s->values()) {
-            if (!out.empty())
-                out += '|';
-            out += v;
-        }
+    for (std::string_view v : settingValueNames(name)) {
+        if (!out.empty())
+            out += '|';
+        out += v;
+    }
     return out;
 }
 

@@ -79,8 +79,9 @@ struct SettingValue {
 };
 std::array<SettingValue, 5> settingValues(const SupportSettings& settings);
 
-// The values a setting may take, the default first (for --help and for the
-// message about an unknown value).
+// The values a setting may take, the default first; and the same as one
+// text, "a|b|c" (for --help and for the message about an unknown value).
+std::vector<std::string_view> settingValueNames(std::string_view name);
 std::string settingChoices(std::string_view name);
 
 } // namespace godo

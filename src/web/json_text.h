@@ -39,11 +39,27 @@ struct JsonText {
         integer(c.b);
         out += ']';
     }
-    // The values as an array, each written by `one`.
+    // The values as an array, each written by `one`; as an object, where
+    // `one` writes each member's key and value.
     template <class Values, class Write>
     void array(const Values& values, Write one)
     {
-        out += '[';
+        list('[', ']', values, one);
+    }
+    template <class Values, class Write>
+    void object(const Values& values, Write one)
+    {
+        list('{', '}', values, one);
+    }
+    void text(std::u16string_view s) { quoted(s); }
+    // An ASCII name.
+    void text(std::string_view s) { quoted(s); }
+
+private:
+    template <class Values, class Write>
+    void list(char open, char close, const Values& values, Write one)
+    {
+        out += open;
         bool first = true;
         for (const auto& v : values) {
             if (!first)
@@ -51,13 +67,9 @@ struct JsonText {
             first = false;
             one(v);
         }
-        out += ']';
+        out += close;
     }
-    void text(std::u16string_view s) { quoted(s); }
-    // An ASCII name.
-    void text(std::string_view s) { quoted(s); }
 
-private:
     template <class Text>
     void quoted(Text s)
     {

@@ -21,15 +21,22 @@ namespace {
 // one by one across the module's boundary would cost the first figure
 // milliseconds.
 
-void scheme(JsonText& j, const ColourScheme& s)
+// Opens the object of one of the menu's choices with its name and caption;
+// the caller adds the rest and closes it.
+void choice(JsonText& j, std::string_view name, std::u16string_view caption)
 {
     j.out += '{';
     j.key("name");
-    j.text(s.name);
+    j.text(name);
     j.out += ',';
     j.key("caption");
-    j.text(s.caption);
+    j.text(caption);
     j.out += ',';
+}
+
+void scheme(JsonText& j, const ColourScheme& s)
+{
+    choice(j, s.name, s.caption);
     j.key("pens");
     j.array(s.pens, [&](Rgb c) { j.rgb(c); });
     std::vector<std::pair<std::string_view, Rgb>> window = {
@@ -49,23 +56,10 @@ void scheme(JsonText& j, const ColourScheme& s)
 
 void font(JsonText& j, const FontChoice& f)
 {
-    j.out += '{';
-    j.key("name");
-    j.text(f.name);
-    j.out += ',';
-    j.key("caption");
-    j.text(f.caption);
-    j.out += ',';
+    choice(j, f.name, f.caption);
     j.key("families");
-    j.out += '[';
-    bool first = true;
-    for (std::u16string_view family : fontFamilies(f)) {
-        if (!first)
-            j.out += ',';
-        first = false;
-        j.text(family);
-    }
-    j.out += "]}";
+    j.array(fontFamilies(f), [&](std::u16string_view family) { j.text(family); });
+    j.out += '}';
 }
 
 // { "k": "v", … } of texts.
@@ -121,39 +115,20 @@ std::string pageSupport()
                                 {"speech", setting::kSpeech},
                                 {"rate", setting::kRate}});
     j.out += ',';
+    const auto defaults = settingValues(SupportSettings{});
     j.key("defaults");
-    j.out += '{';
-    bool first = true;
-    for (const SettingValue& v : settingValues(SupportSettings{})) {
-        if (!first)
-            j.out += ',';
-        first = false;
+    j.object(defaults, [&](const SettingValue& v) {
         j.key(v.name);
         j.text(v.value);
-    }
-    j.out += "},";
+    });
+    j.out += ',';
     // Each setting's values, the default first.
     j.key("values");
-    j.out += '{';
-    first = true;
-    for (const SettingValue& v : settingValues(SupportSettings{})) {
-        if (!first)
-            j.out += ',';
-        first = false;
+    j.object(defaults, [&](const SettingValue& v) {
         j.key(v.name);
-        j.out += '[';
-        const std::string choices = settingChoices(v.name);
-        std::string_view rest = choices;
-        for (bool firstValue = true; !rest.empty(); firstValue = false) {
-            const std::size_t bar = rest.find('|');
-            if (!firstValue)
-                j.out += ',';
-            j.text(rest.substr(0, bar));
-            rest = bar == std::string_view::npos ? std::string_view{} : rest.substr(bar + 1);
-        }
-        j.out += ']';
-    }
-    j.out += "},";
+        j.array(settingValueNames(v.name), [&](std::string_view name) { j.text(name); });
+    });
+    j.out += ',';
     j.key("highContrast");
     j.text(colourScheme(ColourSchemeId::WhiteOnBlack).name);
     j.out += ',';
@@ -177,42 +152,22 @@ std::string pageSupport()
     j.number(kMinRubyBaseScale);
     j.out += ',';
     j.key("rates");
-    j.out += '[';
-    for (const SpeechRateChoice& r : speechRates()) {
-        if (&r != speechRates().data())
-            j.out += ',';
-        j.out += '{';
-        j.key("name");
-        j.text(r.name);
-        j.out += ',';
-        j.key("caption");
-        j.text(r.caption);
-        j.out += ',';
+    j.array(speechRates(), [&](const SpeechRateChoice& r) {
+        choice(j, r.name, r.caption);
         j.key("factor");
         j.number(r.factor);
         j.out += '}';
-    }
-    j.out += ']';
+    });
     j.out += ',';
     j.key("figure");
     figure(j);
     j.out += ',';
     j.key("schemes");
-    j.out += '[';
-    for (const ColourScheme& s : colourSchemes()) {
-        if (&s != colourSchemes().data())
-            j.out += ',';
-        scheme(j, s);
-    }
-    j.out += "],";
+    j.array(colourSchemes(), [&](const ColourScheme& s) { scheme(j, s); });
+    j.out += ',';
     j.key("fonts");
-    j.out += '[';
-    for (const FontChoice& f : fontChoices()) {
-        if (&f != fontChoices().data())
-            j.out += ',';
-        font(j, f);
-    }
-    j.out += "]}";
+    j.array(fontChoices(), [&](const FontChoice& f) { font(j, f); });
+    j.out += '}';
     return j.out;
 }
 
