@@ -5,8 +5,9 @@ Writes OUT/godojoken.html, one self-contained file (the core with its wasm,
 the page's script and style inlined) that runs from any web server, from
 file:// and with no network, and OUT/site/, the same page as index.html with a
 web-app manifest, icons and a service worker, to be served and installed.
-With --testing HOOKS, the same from a test build of the core, with the
-script HOOKS run where the page has started: what the browser suites test.
+With --testing HOOKS, the same from a test build of the core, its script
+started from the module HOOKS, which imports the page's and listens for the
+event the page sends when it has started: what the browser suites test.
 The faces of --faces (subset-fonts.py's) are embedded in the script, each
 under a family name of its own, so that no face of the device's stands in
 for them, with the family of the core's that each one is; the page adds a
@@ -22,18 +23,17 @@ import hashlib
 import html
 import json
 import re
+import shutil
 import subprocess
 import sys
+import tempfile
 from pathlib import Path
 
-# The page's scripts, in the order they build on each other.
-SCRIPTS = ["figure_svg.js", "ruby_text.js", "read_aloud.js", "keturon_combobox.js", "support_settings.js",
-           "support_menu.js", "figure_export.js", "lesson_page.js"]
-# Where the page has started, and the test build's hooks go.
-TESTING_MARK = "/*@TESTING@*/"
-# Where the script learns the embedded faces:
+# The page's script: the module that starts it, and the modules it imports.
+ENTRY = "lesson_page.js"
+# The module of the embedded faces that the builder writes beside them:
 # { core's family: { name: embedded family, faces: [{ weight, woff2 }] } }.
-FACES_MARK = "/*@FACES@*/{}"
+FACES_MODULE = "embedded_faces.js"
 # The embedded faces' own names: the face's family after it.
 EMBEDDED_PREFIX = "godojoken "
 
@@ -122,12 +122,27 @@ def embedded_faces(path):
     return families
 
 
-def minified(text, loader):
-    """The script or style as esbuild minifies it: the comments and the
-    layout are for the reader of the source, and the page carries its every
-    byte to each device."""
-    return subprocess.run(["esbuild", f"--loader={loader}", "--minify", "--charset=utf8", "--log-level=warning"],
-                          input=text, check=True, capture_output=True, text=True).stdout
+# esbuild minifies: the comments and the layout are for the reader of the
+# source, and the page carries its every byte to each device.
+ESBUILD = ["esbuild", "--minify", "--charset=utf8", "--log-level=warning"]
+
+
+def minified_style(text):
+    return subprocess.run(ESBUILD + ["--loader=css"], input=text, check=True, capture_output=True,
+                          text=True).stdout
+
+
+def bundled_script(src, entry, faces):
+    """The module `entry` of the folder `src` and every module it imports, as
+    one script: esbuild's bundle, with the faces' module written beside them."""
+    with tempfile.TemporaryDirectory() as tmp:
+        work = Path(tmp)
+        for module in src.glob("*.js"):
+            shutil.copy(module, work)
+        (work / FACES_MODULE).write_text("export const EMBEDDED_FACES = " + json.dumps(faces, ensure_ascii=False)
+                                         + ";\n", encoding="utf-8")
+        return subprocess.run(ESBUILD + ["--bundle", "--format=iife", str(work / entry.name)], check=True,
+                              capture_output=True, text=True).stdout
 
 
 def main():
@@ -137,27 +152,18 @@ def main():
     ap.add_argument("--icon", required=True, type=Path, help="the app's SVG icon")
     ap.add_argument("--desktop-entry", required=True, type=Path, help="the app's desktop entry")
     ap.add_argument("--out", required=True, type=Path)
-    ap.add_argument("--testing", type=Path, help="the test build's hooks, for a core built with them")
+    ap.add_argument("--testing", type=Path, help="the test build's module of hooks, for a core built with them")
     ap.add_argument("--faces", required=True, type=Path, help="the subset faces, from subset-fonts.py")
     args = ap.parse_args()
 
     name, description = desktop_entry(args.desktop_entry)
     template = (args.src / "page.html").read_text(encoding="utf-8")
     families = embedded_faces(args.faces)
-    style = inline_safe(minified((args.src / "page.css").read_text(encoding="utf-8"), "css"), "page.css")
+    style = inline_safe(minified_style((args.src / "page.css").read_text(encoding="utf-8")), "page.css")
     core = inline_safe(args.core.read_text(encoding="utf-8"), args.core.name)
-    parts = [inline_safe((args.src / s).read_text(encoding="utf-8"), s) for s in SCRIPTS]
-    # One scope for the parts: nothing of it is global, but in a test build
-    # what its hooks hand the suites.
-    script = "(() => {\n'use strict';\n" + "\n".join(parts) + "})();\n"
-    if script.count(TESTING_MARK) != 1:
-        sys.exit(f"build-page: the page's script must hold {TESTING_MARK} once")
-    hooks = inline_safe(args.testing.read_text(encoding="utf-8"), args.testing.name) if args.testing else ""
-    script = script.replace(TESTING_MARK, hooks)
-    if script.count(FACES_MARK) != 1:
-        sys.exit(f"build-page: the page's script must hold {FACES_MARK} once")
-    script = script.replace(FACES_MARK, json.dumps(families, ensure_ascii=False))
-    script = inline_safe(minified(script, "js"), "the page's script")
+    # The test build starts from its hooks' module, which imports the page.
+    entry = args.testing if args.testing else args.src / ENTRY
+    script = inline_safe(bundled_script(args.src, entry, families), "the page's script")
 
     args.out.mkdir(parents=True, exist_ok=True)
     (args.out / "godojoken.html").write_text(page(template, name, core, script, style, False), encoding="utf-8")

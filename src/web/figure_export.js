@@ -3,7 +3,9 @@
 // the core's own document; the PNG is that document rasterised at the
 // core's size. No network request: the file is downloaded from a Blob.
 
-class FigureExport {
+import { EMBEDDED_FACES } from './faces.js';
+
+export class FigureExport {
   // lesson: the LessonPage; table: the core's support table.
   constructor(lesson, table) {
     this.lesson = lesson;

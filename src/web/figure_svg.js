@@ -5,9 +5,9 @@
 // the figure is as sharp as the buttons at every fit scale, page zoom, pinch
 // zoom and screen density, and on paper, with nothing to redraw.
 
-const SVG = 'http://www.w3.org/2000/svg';
+export const SVG = 'http://www.w3.org/2000/svg';
 
-class FigureSvg {
+export class FigureSvg {
   // svg: the element, whose texts take the window's font family; width,
   // height: its inside in the window's pixels; format: the core's
   // opFormat(), where each number of an operation stands.

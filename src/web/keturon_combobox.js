@@ -17,7 +17,7 @@ const MAX_SQUEEZE = 0.125;
 // desktop's field condenses its font at the most.
 const MIN_SIZE = 0.8;
 
-class KeturonCombobox {
+export class KeturonCombobox {
   // box: the element to build in; entries: the list's texts; labelId: the
   // label that names it; onChoose: called after a chosen entry is in the field;
   // ruby: the page's RubyTexts.

@@ -1,46 +1,19 @@
 // The lesson's browser face, on the page's side: builds the window from the
 // core's layout, reports every click and choice to the core's handler, and
 // applies what the core asks (enable, caption, field text, drawing, message,
-// print, end). No lesson logic lives here.
+// print, end). No lesson logic lives here. The page's one script: the
+// builder bundles it with what it imports.
+
+import { EMBEDDED_FACES, cssFamilies, facesLoaded } from './faces.js';
+import { FigureSvg, SVG } from './figure_svg.js';
+import { FigureExport } from './figure_export.js';
+import { KeturonCombobox } from './keturon_combobox.js';
+import { ReadAloud } from './read_aloud.js';
+import { RubyTexts } from './ruby_text.js';
+import { SupportMenu } from './support_menu.js';
+import { PageSupport } from './support_settings.js';
 
 const POINTS_TO_PIXELS = 96 / 72;
-
-// The faces the page carries, subset to the lesson's characters: for each
-// family of the core's that it embeds, the name the page gives its copy and
-// its faces, { weight, woff2 (base64) }. Filled in when the page is built.
-const EMBEDDED_FACES = /*@FACES@*/{};
-// ＭＳ Ｐゴシック is also known by its English name on Windows.
-const ALSO_KNOWN_AS = { 'ＭＳ Ｐゴシック': 'MS PGothic' };
-
-// The CSS font-family list for a family list of the core's (fontFamilies()):
-// the page's own copies of the faces it names first, so that the window is
-// the same drawing on every device, whatever faces it has; then the core's
-// list, for a glyph no copy holds. What --godo-font-family is set to.
-function cssFamilies(families) {
-  const names = [...families.filter((f) => f in EMBEDDED_FACES).map((f) => EMBEDDED_FACES[f].name),
-                 ...families.flatMap((f) => (f in ALSO_KNOWN_AS ? [f, ALSO_KNOWN_AS[f]] : [f]))];
-  return names.map((f) => '"' + f + '"').join(', ') + ', sans-serif';
-}
-
-// The page's own faces that a CSS family list names, added to the document
-// once each and decoded: the figure places its texts by the face's metrics
-// and the list's field fits its text by its widths. Only those: each face
-// parsed and decoded costs the first figure time.
-const addedFaces = new Map(); // embedded family → its faces decoded
-function facesLoaded(cssFamily) {
-  const names = cssFamily.split(',').map((f) => f.trim().replace(/^["']|["']$/g, ''));
-  return Promise.all(Object.values(EMBEDDED_FACES).filter((f) => names.includes(f.name)).map((f) => {
-    if (!addedFaces.has(f.name)) {
-      addedFaces.set(f.name, Promise.all(f.faces.map((face) => {
-        const font = new FontFace(f.name, 'url(data:font/woff2;base64,' + face.woff2 + ') format("woff2")',
-                                  { weight: String(face.weight) });
-        document.fonts.add(font);
-        return font.load();
-      })));
-    }
-    return addedFaces.get(f.name);
-  }));
-}
 
 function place(el, left, top, width, height) {
   el.style.left = 'calc(var(--u) * ' + left + ')';
@@ -434,7 +407,8 @@ Promise.resolve(madeCore.ready ?? madeCore).then((c) => {
     // The page's other faces once the first frame is out, so that a change
     // of face later is at once.
     requestAnimationFrame(() => setTimeout(() => facesLoaded(cssFamilies(Object.keys(EMBEDDED_FACES)))));
-    /*@TESTING@*/
+    // Where the page has started: the test build's hooks listen for it.
+    document.dispatchEvent(new CustomEvent('godojoken-started', { detail: { core: c, lesson } }));
     const ok = document.createElement('button');
     ok.type = 'button';
     ok.id = 'message-ok';

@@ -6,7 +6,7 @@
 // marked while it is. iOS speaks only in answer to a pupil's action, which
 // every press is.
 
-class ReadAloud {
+export class ReadAloud {
   // onNoVoice(): called once, the first time there is something to read and
   // the device has no Japanese voice.
   constructor(onNoVoice) {

@@ -4,7 +4,7 @@
 // stands beside it unseen, so that a name made of it (a button's, a label's
 // for what it labels) is the text itself, whatever an engine makes of ruby.
 
-class RubyTexts {
+export class RubyTexts {
   // core: the module, whose readingRuns() splits a text into its runs.
   constructor(core) {
     this.core = core;

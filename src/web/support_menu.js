@@ -16,7 +16,7 @@ const LONG_PRESS_SLOP = 10; // CSS pixels a finger may wander
 // the view's corner.
 const MARGIN_GAP = 8;
 
-class SupportMenu {
+export class SupportMenu {
   // lessonWindow: the lesson's window element, whose context menu this is;
   // table: the core's support table; settings: the page's PageSupport;
   // ruby: the page's RubyTexts; actions: [caption, what it does] of the

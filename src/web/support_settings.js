@@ -25,7 +25,7 @@ function linkText() {
   }
 }
 
-class PageSupport {
+export class PageSupport {
   // core: the module; onChange(): called after a setting has changed what
   // the page shows.
   constructor(core, onChange) {
