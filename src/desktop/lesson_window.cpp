@@ -68,7 +68,7 @@ QPushButton* button(QWidget* parent, const ControlLayout& c)
     return b;
 }
 
-QComboBox* comboBox(QWidget* parent, const ControlLayout& c)
+QComboBox* comboBox(QWidget* parent, const ControlLayout& c, const QRect& geometry)
 {
     auto* box = new QComboBox(parent);
     // Sharp on paper too; deleted with the box, which keeps no dangling
@@ -77,6 +77,9 @@ QComboBox* comboBox(QWidget* parent, const ControlLayout& c)
     style->setParent(box);
     box->setStyle(style);
     box->setFont(fontOf(c.font));
+    // Placed first, the box is not sized to its entries when it becomes
+    // editable: that measured every entry once more, for a size never used.
+    box->setGeometry(geometry);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert); // typing never adds an entry
     box->setCompleter(nullptr);
@@ -177,8 +180,6 @@ LessonWindow::LessonWindow(const SupportSettings& settings, QWidget* parent) : Q
     // Shift+F10, wherever the focus is.
     readAloud_ = new ReadAloud([this] { showMessage(std::u16string(texts::support::kNoJapaneseVoice) + std::u16string(texts::support::kJapaneseVoicePackage)); }, this);
     readAloud_->setRate(settings_.rate);
-    supportMenu_ = new SupportMenu(
-        settings_, [this](const SupportSettings& s) { chooseSupport(s); }, [this] { readAgain(); }, this);
     auto* again = new QShortcut(QKeySequence(Qt::Key_F8), this);
     again->setContext(Qt::WindowShortcut);
     connect(again, &QShortcut::activated, this, &LessonWindow::readAgain);
@@ -190,12 +191,9 @@ LessonWindow::LessonWindow(const SupportSettings& settings, QWidget* parent) : Q
             openSupportMenu(at->mapToGlobal(at->rect().center()));
         });
     }
-    // Taking the figure out for a worksheet: in the same menu, below the
-    // settings, and on the keyboard.
+    // Taking the figure out for a worksheet: on the keyboard at once, and in
+    // the same menu, below the settings, once it is built.
     figureActions_ = new FigureActions(*this, *gamen_, settings_, [this](std::u16string_view m) { showMessage(m); });
-    supportMenu_->addSeparator();
-    supportMenu_->addAction(figureActions_->copyAction());
-    supportMenu_->addAction(figureActions_->saveAction());
     grabGesture(Qt::TapAndHoldGesture);
     for (QWidget* c : controls_)
         c->grabGesture(Qt::TapAndHoldGesture);
@@ -239,7 +237,7 @@ void LessonWindow::createControls()
         QWidget* w = nullptr;
         switch (c.kind) {
         case ControlKind::PushButton: w = button(parent, c); break;
-        case ControlKind::ComboBox: w = keturon_ = comboBox(parent, c); break;
+        case ControlKind::ComboBox: w = keturon_ = comboBox(parent, c, pixels(c.rect).translated(-origin)); break;
         case ControlKind::Label: w = label(parent, c); break;
         case ControlKind::PictureArea:
             w = gamen_ = new Gamen(pixels(c.rect).size(), japaneseFont(kFigurePoints, false), parent);
@@ -310,7 +308,8 @@ void LessonWindow::chooseSupport(const SupportSettings& settings)
     const bool newFont = settings.font != settings_.font;
     const bool newRuby = settings.ruby != settings_.ruby;
     settings_ = settings;
-    supportMenu_->reflect(settings_);
+    if (supportMenu_)
+        supportMenu_->reflect(settings_);
     storeSupportSettings(settings_);
     if (newColours) {
         applyColours(settings_.scheme());
@@ -369,7 +368,18 @@ void LessonWindow::applyColours(const ColourScheme& scheme)
     update();
 }
 
-void LessonWindow::openSupportMenu(QPoint globalPos) { supportMenu_->popup(globalPos); }
+void LessonWindow::openSupportMenu(QPoint globalPos)
+{
+    // Built when first asked for: nothing of it is seen in the first frame.
+    if (!supportMenu_) {
+        supportMenu_ = new SupportMenu(
+            settings_, [this](const SupportSettings& s) { chooseSupport(s); }, [this] { readAgain(); }, this);
+        supportMenu_->addSeparator();
+        supportMenu_->addAction(figureActions_->copyAction());
+        supportMenu_->addAction(figureActions_->saveAction());
+    }
+    supportMenu_->popup(globalPos);
+}
 
 void LessonWindow::contextMenuEvent(QContextMenuEvent* event)
 {

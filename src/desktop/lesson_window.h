@@ -80,7 +80,7 @@ private:
     Gamen* gamen_ = nullptr;
     std::unique_ptr<Form1> form_;
     SupportSettings settings_;
-    SupportMenu* supportMenu_ = nullptr;
+    SupportMenu* supportMenu_ = nullptr; // built when first opened
     ReadAloud* readAloud_ = nullptr;
     // The OK button's icon of the first message, for all later ones.
     QIcon okIcon_;
