@@ -42,8 +42,7 @@ export class FigureSvg {
     const key = points + 'pt ' + family;
     let a = this.ascents.get(key);
     if (a === undefined) {
-      this.textWidth('', points); // the measuring context, in this face and size
-      const m = this.measure.measureText('Ａ');
+      const m = this.measured('Ａ', family, points);
       const px = m.fontBoundingBoxAscent !== undefined ? m.fontBoundingBoxAscent : m.actualBoundingBoxAscent;
       a = px * this.format.twipsPerPixel;
       this.ascents.set(key, a);
@@ -56,10 +55,15 @@ export class FigureSvg {
   textWidth(text, points) {
     if (this.family === null)
       this.family = getComputedStyle(this.svg).fontFamily;
+    return this.measured(text, this.family, points).width;
+  }
+
+  // The text's metrics in that face and size, off screen.
+  measured(text, family, points) {
     if (!this.measure)
       this.measure = document.createElement('canvas').getContext('2d');
-    this.measure.font = points + 'pt ' + this.family;
-    return this.measure.measureText(text).width;
+    this.measure.font = points + 'pt ' + family;
+    return this.measure.measureText(text);
   }
 
   element(name, attributes) {

@@ -36,7 +36,6 @@ export class SupportMenu {
     this.items = [];
     this.actions = new Map();
     const names = table.names;
-    const [off, on] = table.values[names.ruby]; // a switch's values, as the core names them
     const rates = table.rates.map((r) => ({ name: r.name, caption: r.caption }));
     // Sections between separators: a group of choices (one setting, its
     // heading shown above), a switch (one setting off or on), a command.
@@ -71,6 +70,7 @@ export class SupportMenu {
           this.menu.appendChild(group);
         } else if (entry.switch) {
           const [setting, caption] = entry.switch;
+          const [off, on] = table.values[setting]; // the default, off, first
           this.menu.appendChild(this.item('menuitemcheckbox', caption, { setting, value: on, off }));
         } else {
           const [caption, run] = entry.action;
