@@ -6,7 +6,7 @@
 import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { join } from 'node:path';
-import { cpSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { cpSync, mkdtempSync, readFileSync, rmSync, utimesSync, writeFileSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { launch } from './lib/browser.mjs';
 import { openLesson, click, state, toLastStep, PAGE_URL, WEB_DIR } from './lib/lesson.mjs';
@@ -137,6 +137,10 @@ test('served: a new version of the page shows at the next start, not the kept co
     // The server now has a new page; the worker still keeps the old one.
     const index = join(site, 'index.html');
     writeFileSync(index, readFileSync(index, 'utf8').replace('<meta name="referrer"', '<meta name="godo-version" content="2"><meta name="referrer"'));
+    // The server's Last-Modified has whole seconds: a new page written within
+    // the second of the first load would be answered "not modified".
+    const later = new Date(Date.now() + 5000);
+    utimesSync(index, later, later);
     await page.reload();
     await page.waitForFunction(() => performance.getEntriesByName('godo-first-figure').length > 0);
     assert.equal(await page.$eval('meta[name="godo-version"]', (m) => m.content).catch(() => 'the kept copy'), '2');
