@@ -118,32 +118,33 @@ bool Form1Driver::keyOnFocus(int key, Qt::KeyboardModifiers modifiers)
     return true;
 }
 
+namespace {
+
+// The steps' actions carried out on the window's widgets.
+class WindowPupil final : public Pupil {
+public:
+    explicit WindowPupil(Form1Driver& d) : d_(d) {}
+    bool click(const std::string& control) override { return d_.click(QString::fromStdString(control)); }
+    bool choose(int entry) override { return d_.pickEntry(entry); }
+    bool key(const std::string& key) override
+    {
+        return d_.keyOnList(key == "ArrowDown" ? Qt::Key_Down : Qt::Key_Up);
+    }
+    bool type(const std::string& text) override { return d_.typeIntoField(QString::fromStdString(text)); }
+
+private:
+    Form1Driver& d_;
+};
+
+} // namespace
+
 bool Form1Driver::run(const QStringList& steps)
 {
-    for (const QString& step : steps) {
-        QString action = step;
-        int times = 1;
-        if (const qsizetype star = step.indexOf('*'); star >= 0) {
-            action = step.left(star);
-            times = step.mid(star + 1).toInt();
-        }
-        for (int i = 0; i < times; ++i) {
-            bool ok = false;
-            if (action.startsWith("pick:"))
-                ok = pickEntry(action.mid(5).toInt());
-            else if (action == "down")
-                ok = keyOnList(Qt::Key_Down);
-            else if (action == "up")
-                ok = keyOnList(Qt::Key_Up);
-            else
-                ok = click(action);
-            if (!ok) {
-                qWarning("step %s failed", qPrintable(step));
-                return false;
-            }
-        }
-    }
-    return true;
+    std::vector<std::string> list;
+    for (const QString& s : steps)
+        list.push_back(s.toStdString());
+    WindowPupil pupil(*this);
+    return pupil.walk(list);
 }
 
 QString Form1Driver::enabledFlags() const

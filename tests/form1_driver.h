@@ -6,6 +6,7 @@
 // control that is missing), so that a test can stop at once.
 
 #include "desktop/lesson_window.h"
+#include "pupil.h"
 
 #include <QList>
 #include <QString>
@@ -23,11 +24,6 @@ namespace godo::test {
 
 // The object names of the thirteen controls, in the order of the layout.
 const QStringList& controlNames();
-
-// The controls whose enabled flags the lesson changes or keeps, in the order
-// of the enabled-flag strings below.
-inline constexpr const char* kLessonControls[] = {"katei", "hidari", "migi", "keturon",
-                                                  "sankaku", "henkaku", "godo"};
 
 class Form1Driver {
 public:
@@ -55,7 +51,8 @@ public:
     // A key sent to whatever has the keyboard focus.
     bool keyOnFocus(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
-    // Runs steps such as "katei", "migi*4", "pick:3", "down", "up*2".
+    // Runs the steps of the lesson's tables ("katei", "migi*4", "pick:3",
+    // "down", "type:ＡＰ").
     bool run(const QStringList& steps);
 
     // '1' for enabled, '0' for disabled, over kLessonControls.

@@ -7,6 +7,7 @@
 #include "draw/display_list.h"
 #include "lesson/face.h"
 #include "lesson/form1.h"
+#include "pupil.h"
 
 #include <array>
 #include <optional>
@@ -44,24 +45,27 @@ public:
     void showMessage(std::u16string_view m) override { messages.emplace_back(m); }
 };
 
-// A lesson on the fake face, walked by steps such as "katei", "migi*4",
-// "pick:3" (the list's third entry), "down", "up" (keys on the closed list)
-// and "type:ＡＰ" (text typed into the field, which runs nothing).
-class LessonDriver {
+// A lesson on the fake face, walked by the steps of the lesson's tables.
+// The list plays a closed combo box: a key steps to the next or previous
+// entry at once and does nothing at its ends; typed text runs nothing.
+class LessonDriver final : public Pupil {
 public:
     LessonDriver() { form.load(); }
 
     FakeFace face;
     Form1 form{face};
 
-    // False, with the step on stderr, for a step that is not one of the above.
-    bool run(const std::vector<std::string>& steps);
-    // '1' for enabled, '0' for disabled: katei, hidari, migi, keturon,
-    // sankaku, henkaku, godo.
+    bool run(const std::vector<std::string>& steps) { return walk(steps); }
+    // The enabled flags of kLessonControls.
     std::string flags() const;
 
+    bool click(const std::string& control) override;
+    bool choose(int entry) override;
+    bool key(const std::string& key) override;
+    bool type(const std::string& text) override;
+
 private:
-    bool step(const std::string& action);
+    void show(int entry);
 };
 
 } // namespace godo::test

@@ -13,9 +13,9 @@ import { join, dirname } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import { launchEngine, ENGINES } from './lib/engines.mjs';
 import { fitCases, measureFit, fitProblems, blendedAcross } from './lib/fit.mjs';
-import { PAGE_URL, WEB_DIR, SHIPPED_DIR, SHIPPED_URL } from './lib/lesson.mjs';
+import { PAGE_URL, WEB_DIR, SHIPPED_DIR, SHIPPED_URL, figureColours } from './lib/lesson.mjs';
 import { serve } from './lib/serve.mjs';
-import { crossings } from './lib/geometry.mjs';
+import { lessonTables, pagePupil, walkRows, waitIn } from './lib/pupil.mjs';
 
 const ENGINE = process.env.GODO_ENGINE || process.argv[2];
 assert.ok(ENGINES.includes(ENGINE), 'GODO_ENGINE names one of ' + ENGINES.join(', '));
@@ -31,30 +31,15 @@ let engine;
 before(async () => engine = await launchEngine(ENGINE, { width: 1366, height: 768 }));
 after(async () => engine && engine.close());
 
-async function waitFor(fn, e = engine) {
-  for (let i = 0; i < 600; i++) {
-    if (await e.evaluate(fn))
-      return;
-    await sleep(50);
-  }
-  throw new Error('waited 30 s for ' + fn);
-}
+const waitFor = (fn, e = engine) => waitIn(e, fn);
 
 async function openLesson(url = PAGE_URL) {
   await engine.open(url);
   await waitFor(firstFigure);
 }
 
-const state = () => engine.evaluate(() => godojoken.lesson.face.state());
-
-// A real click in the middle of what the selector finds.
-async function clickOn(selector) {
-  const [x, y] = await engine.evaluate((s) => {
-    const r = document.querySelector(s).getBoundingClientRect();
-    return [r.x + r.width / 2, r.y + r.height / 2];
-  }, selector);
-  await engine.click(x, y);
-}
+const state = () => pagePupil(engine).state();
+const clickOn = (id) => pagePupil(engine).click(id);
 
 // How many pixels of the screenshot inside the element have the colour.
 async function countInShot(selector, colour, tolerance = 40) {
@@ -72,8 +57,6 @@ async function countInShot(selector, colour, tolerance = 40) {
   return n;
 }
 
-const YELLOW = [255, 255, 0];
-
 // An uncaught exception as each engine reports it. WebKit holds a file://
 // page's scripts to be of another origin than the page and mutes the
 // message.
@@ -89,7 +72,7 @@ test(`${ENGINE}: the error collector catches errors at load and after it`, async
   assert.match(atLoad.join('\n'), /deliberate error at load[^]*deliberate exception at load/);
   await engine.open(ERRORS);
   engine.clearProblems();
-  await clickOn('#fail');
+  await clickOn('fail');
   await sleep(200);
   const found = await engine.problems();
   assert.equal(found.length, 2, found.join('\n'));
@@ -102,57 +85,60 @@ test(`${ENGINE}: the lesson loads from file:// without a console error`, async (
   assert.deepEqual(await engine.problemsAtLoad(SHIPPED_URL, firstFigure), []);
 });
 
-test(`${ENGINE}: the whole lesson by real clicks`, async () => {
+// The lesson's tables, walked by a pupil's clicks and keys: after each row the
+// core's state, the field of the list and the enabled flags, with 「印刷」,
+// 「最初」 and 「終了」 usable throughout.
+test(`${ENGINE}: the lesson's tables by real clicks and keys`, async () => {
   await openLesson();
   await engine.clearProblems();
-  let s = await state();
-  assert.deepEqual([s.kakudo, s.Px, s.Qx, s.fKatei, s.nKeturon], [35, 1647, 7353, 0, 0]);
-  assert.equal(await countInShot('#gamen', YELLOW), 0, 'no yellow before 「仮定」');
+  const tables = lessonTables();
+  const pupil = pagePupil(engine);
+  const fields = ['kakudo', 'fKatei', 'fSankaku', 'fHenkaku', 'fGodo', 'nKeturon', 'Px', 'Qx'];
+  const alwaysOn = ['Command1', 'saisyo', 'owari'];
+  await walkRows(pupil, [...tables.lesson, ...tables.turning], async (row) => {
+    const { state, field, enabled } = await pupil.shown([...tables.controls, ...alwaysOn]);
+    const shown = {}, expected = {};
+    for (const f of fields.filter((f) => f in row)) {
+      shown[f] = state[f];
+      expected[f] = row[f];
+    }
+    if ('field' in row) {
+      shown.field = field;
+      expected.field = row.field;
+      shown.flags = tables.controls.map((name) => enabled[name] ? '1' : '0').join('');
+      expected.flags = row.flags;
+    }
+    for (const name of alwaysOn) {
+      shown[name] = enabled[name];
+      expected[name] = true;
+    }
+    assert.deepEqual(shown, expected, row.name);
+  });
+  assert.deepEqual(await engine.problems(), []);
+});
 
-  await clickOn('#katei');
-  assert.equal((await state()).fKatei, 1);
-  // The hypothesis's ticks, as the screen shows them.
-  assert.ok(await countInShot('#gamen', YELLOW) > 20, 'the ticks in yellow');
-
-  await clickOn('#migi');
-  s = await state();
-  const { Px, Qx } = crossings(40);
-  assert.deepEqual([s.kakudo, s.Px, s.Qx], [40, Px, Qx]);
-
-  await clickOn('#keturon .open');
-  await waitFor(() => !document.getElementById('keturon-list').hidden);
-  await clickOn('#keturon-entry-2');
-  assert.equal(await engine.evaluate(() => document.getElementById('keturon-field').value), 'ＰＭ＝ＱＭ');
-  assert.equal((await state()).nKeturon, 2);
-  // The keys choose too: the next conclusion down.
-  await clickOn('#keturon-field');
-  await engine.press('ArrowDown');
-  assert.equal((await state()).nKeturon, 3);
-
-  await clickOn('#sankaku');
-  assert.equal((await state()).fSankaku, 1);
-  await clickOn('#henkaku');
-  assert.equal((await state()).fHenkaku, 1);
-  await clickOn('#godo');
-  assert.equal((await state()).fGodo, 1);
-
-  await clickOn('#saisyo');
-  s = await state();
-  assert.deepEqual([s.kakudo, s.fKatei, s.fSankaku, s.fHenkaku, s.fGodo, s.nKeturon, s.Px, s.Qx],
-                   [35, 0, 0, 0, 0, 0, 1647, 7353]);
+// What only the screen shows: the hypothesis's ticks in their pen's colour,
+// and none left after 「最初」.
+test(`${ENGINE}: the ticks of the hypothesis show, and 「最初」 takes them away`, async () => {
+  await openLesson();
+  const yellow = (await figureColours(engine)).yellow;
+  assert.equal(await countInShot('#gamen', yellow), 0, 'no yellow before 「仮定」');
+  await clickOn('katei');
+  assert.ok(await countInShot('#gamen', yellow) > 20, 'the ticks in yellow');
+  await clickOn('saisyo');
   // A loaded WebKit may hand over the frame before the one that shows it.
-  let yellow = await countInShot('#gamen', YELLOW);
-  for (let tries = 0; yellow !== 0 && tries < 10; ++tries) {
-    await new Promise((resolve) => setTimeout(resolve, 200));
-    yellow = await countInShot('#gamen', YELLOW);
+  let left = await countInShot('#gamen', yellow);
+  for (let tries = 0; left !== 0 && tries < 10; ++tries) {
+    await sleep(200);
+    left = await countInShot('#gamen', yellow);
   }
-  assert.equal(yellow, 0, 'no yellow after 「最初」');
+  assert.equal(left, 0, 'no yellow after 「最初」');
   assert.deepEqual(await engine.problems(), []);
 });
 
 test(`${ENGINE}: 「終了」 takes the lesson down without a console error`, async () => {
-  await clickOn('#katei');
-  await clickOn('#owari');
+  await clickOn('katei');
+  await clickOn('owari');
   const ended = await engine.evaluate(() => ({
     lesson: document.getElementById('lesson') === null,
     line: document.getElementById('ended').hidden ? null : document.getElementById('ended').textContent,
@@ -186,7 +172,7 @@ test(`${ENGINE}: the served copy keeps itself and opens again with the server st
     await engine.reload();
     await waitFor(firstFigure);
     assert.equal(await engine.evaluate(() => navigator.serviceWorker.controller.state), 'activated');
-    await clickOn('#katei');
+    await clickOn('katei');
     assert.equal((await state()).fKatei, 1);
     assert.deepEqual(await engine.problems(), []);
   } finally {
@@ -212,7 +198,7 @@ test(`${ENGINE}: the fit check refuses a window that does not follow the view`, 
 
 test(`${ENGINE}: the lesson fills the view at every size, and nothing of it changes`, async () => {
   await openLesson();
-  await clickOn('#katei');
+  await clickOn('katei');
   const lesson = () => engine.evaluate(() => [godojoken.lesson.face.state(),
     godojoken.lesson.face.drawingVersion(), document.querySelector('#gamen svg').outerHTML]);
   const before = await lesson();

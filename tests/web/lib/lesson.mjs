@@ -4,6 +4,7 @@
 import { join, resolve, dirname } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import { decodePng } from './images.mjs';
+import { pagePupil } from './pupil.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 // The shipped page, and the test build's beside it: the same page from a
@@ -30,19 +31,20 @@ export async function openLesson(browser, url = PAGE_URL, before = async () => {
   return page;
 }
 
-export const state = (page) => page.evaluate(() => godojoken.lesson.face.state());
+// A pupil's hands on a tab (see pupil.mjs), kept with the tab.
+const pupilOf = (page) => page.pupil ??= pagePupil({
+  evaluate: (...args) => page.evaluate(...args),
+  click: (x, y) => page.mouse.click(x, y),
+  press: (key) => page.keyboard.press(key),
+  screenshot: async () => decodePng(Buffer.from(await page.screenshot())),
+});
+export const state = (page) => pupilOf(page).state();
 export const drawingVersion = (page) => page.evaluate(() => godojoken.lesson.face.drawingVersion());
-export const fieldText = (page) => page.$eval('#keturon-field', (e) => e.value);
-export const enabled = (page, name) => page.evaluate((n) => {
-  const el = document.getElementById(n);
-  return !(el.querySelector('input') || el).disabled;
-}, name);
-
-// A real click in the middle of the control.
-export async function click(page, name) {
-  const box = await (await page.$('#' + name)).boundingBox();
-  await page.mouse.click(box.x + box.width / 2, box.y + box.height / 2);
-}
+export const fieldText = (page) => pupilOf(page).fieldText();
+export const enabled = (page, name) => pupilOf(page).enabled(name);
+// A real click in the middle of the control (an id, or an id and a selector
+// inside it).
+export const click = (page, name) => pupilOf(page).click(name);
 
 // The lesson walked to its last step by real clicks and keys: the hypothesis,
 // ｎ turned there and back, a conclusion, the triangles, the equal angles and

@@ -1,0 +1,97 @@
+// The lesson's tables, as the core's tests hold them (the rows the window's
+// code and the Qt window are walked through, their steps already read into
+// single actions), and a pupil's hands on the page in any engine: an engine
+// object of engines.mjs (evaluate, click at a point, press, screenshot).
+
+import { execFileSync } from 'node:child_process';
+
+const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
+
+export function lessonTables() {
+  const tool = process.env.GODO_LESSON_ROWS;
+  if (!tool)
+    throw new Error('GODO_LESSON_ROWS names the program that writes the lesson\'s tables');
+  return JSON.parse(execFileSync(tool, { encoding: 'utf8' }));
+}
+
+export async function waitIn(engine, fn, what = String(fn)) {
+  for (let i = 0; i < 600; i++) {
+    if (await engine.evaluate(fn))
+      return;
+    await sleep(50);
+  }
+  throw new Error('waited 30 s for ' + what);
+}
+
+export function pagePupil(engine) {
+  const clickOn = async (selector) => {
+    const [x, y] = await engine.evaluate((s) => {
+      const r = document.querySelector(s).getBoundingClientRect();
+      return [r.x + r.width / 2, r.y + r.height / 2];
+    }, selector);
+    await engine.click(x, y);
+  };
+  const pupil = {
+    click: (name) => clickOn('#' + name),
+    // Opens the list with its ▼ and clicks the entry (1-based).
+    async choose(entry) {
+      await clickOn('#keturon .open');
+      await waitIn(engine, () => !document.getElementById('keturon-list').hidden, 'the open list');
+      await clickOn('#keturon-entry-' + (entry - 1));
+    },
+    // A key on the closed list.
+    async key(key) {
+      await engine.evaluate(() => document.getElementById('keturon-field').focus());
+      await engine.press(key);
+    },
+    act(a) {
+      return a.kind === 'click' ? pupil.click(a.control)
+        : a.kind === 'choose' ? pupil.choose(a.entry) : pupil.key(a.key);
+    },
+    state: () => engine.evaluate(() => godojoken.lesson.face.state()),
+    fieldText: () => engine.evaluate(() => document.getElementById('keturon-field').value),
+    // The state, the field and whether each named control (or the list's
+    // field inside it) is usable, read at once.
+    shown: (names) => engine.evaluate((list) => ({
+      state: godojoken.lesson.face.state(),
+      field: document.getElementById('keturon-field').value,
+      enabled: Object.fromEntries(list.map((n) => {
+        const el = document.getElementById(n);
+        return [n, !(el.querySelector('input') || el).disabled];
+      })),
+    }), names),
+    enabled: async (name) => (await pupil.shown([name])).enabled[name],
+    // The screen's colour at a point of the figure, given in twips.
+    async pixel(x, y) {
+      const at = await engine.evaluate((px, py) => {
+        const s = document.querySelector('#gamen svg');
+        const r = s.getBoundingClientRect(), k = r.width / s.viewBox.baseVal.width;
+        return [r.left + px * k, r.top + py * k, innerWidth];
+      }, x, y);
+      const shot = await engine.screenshot();
+      const dpr = shot.width / at[2];
+      return shot.at(Math.floor(at[0] * dpr), Math.floor(at[1] * dpr));
+    },
+  };
+  return pupil;
+}
+
+// Walks every row and hands each one's outcome to `check(row, pupil)`. A row
+// whose actions begin with everything done since the last 「最初」 goes on
+// from there; any other starts again with 「最初」, which gives the state,
+// the controls and the figure of the start.
+export async function walkRows(pupil, rows, check) {
+  let done = [];
+  const same = (a, b) => a.kind === b.kind && a.control === b.control && a.entry === b.entry && a.key === b.key;
+  for (const row of rows) {
+    let from = done.length;
+    if (row.actions.length < done.length || !done.every((a, i) => same(a, row.actions[i]))) {
+      await pupil.click('saisyo');
+      from = 0;
+    }
+    for (const a of row.actions.slice(from))
+      await pupil.act(a);
+    done = row.actions;
+    await check(row, pupil);
+  }
+}
