@@ -8,7 +8,7 @@
 //  - firefox: Debian's firefox-esr, headless, over WebDriver BiDi
 //    (puppeteer-core);
 //  - webkit: WebKitGTK's MiniBrowser under a private Xvfb, over classic W3C
-//    WebDriver spoken to WebKitWebDriver by fetch.
+//    WebDriver spoken to WebKitWebDriver (selenium-webdriver).
 //
 // Every engine gets a new empty profile (and WebKit its own X server), all of
 // it removed by close().
@@ -20,6 +20,8 @@ import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { promisify } from 'node:util';
 import puppeteer from 'puppeteer-core';
+import { Builder, Key, Origin } from 'selenium-webdriver';
+import { waitForServer } from 'selenium-webdriver/http/util.js';
 import { decodePng } from './images.mjs';
 
 export const ENGINES = ['chromium', 'firefox', 'webkit'];
@@ -211,8 +213,8 @@ const COLLECTOR = `
     }
   }`;
 
-const KEYS = { ArrowDown: '\uE015', ArrowUp: '\uE013', ArrowLeft: '\uE012', ArrowRight: '\uE014',
-               Enter: '\uE007', Escape: '\uE00C', Tab: '\uE004', Space: ' ' };
+const KEYS = { ArrowDown: Key.ARROW_DOWN, ArrowUp: Key.ARROW_UP, ArrowLeft: Key.ARROW_LEFT,
+               ArrowRight: Key.ARROW_RIGHT, Enter: Key.ENTER, Escape: Key.ESCAPE, Tab: Key.TAB, Space: ' ' };
 
 // A free TCP port of 127.0.0.1.
 function freePort() {
@@ -274,55 +276,36 @@ class WebKit {
       mkdirSync(join(this.home, d), { mode: 0o700 });
     this.x = await startXvfb(Math.max(2600, (1920 + 200) * scale), Math.max(1700, (1180 + 200) * scale));
     const port = await freePort();
-    this.base = `http://127.0.0.1:${port}`;
-    this.driver = spawn(BINARIES.webkit, [`--port=${port}`], { env: this.env, stdio: ['ignore', 'pipe', 'pipe'] });
-    this.driver.stdout.on('data', (d) => this.log += d);
-    this.driver.stderr.on('data', (d) => this.log += d);
-    for (let i = 0; ; i++) {
-      try {
-        await fetch(this.base + '/status');
-        break;
-      } catch (e) {
-        if (i > 100)
-          throw new Error('WebKitWebDriver did not answer: ' + this.log);
-        await sleep(50);
-      }
-    }
-    const session = await this.request('POST', '/session', {
-      capabilities: { alwaysMatch: { browserName: 'MiniBrowser',
-                                     'webkitgtk:browserOptions': { binary: MINIBROWSER, args: ['--automation'] } } },
+    const base = `http://127.0.0.1:${port}`;
+    this.server = spawn(BINARIES.webkit, [`--port=${port}`], { env: this.env, stdio: ['ignore', 'pipe', 'pipe'] });
+    this.server.stdout.on('data', (d) => this.log += d);
+    this.server.stderr.on('data', (d) => this.log += d);
+    await waitForServer(base, 5000).catch((e) => {
+      throw new Error(`WebKitWebDriver did not answer (${e.message}): ${this.log}`);
     });
-    this.session = '/session/' + session.sessionId;
-    this.version = 'WebKitGTK ' + session.capabilities.browserVersion;
-    await this.request('POST', this.session + '/timeouts', { script: 60000, pageLoad: 60000 });
+    // Without the environment's SELENIUM_* settings: always this driver.
+    this.driver = await new Builder().disableEnvironmentOverrides().usingServer(base).withCapabilities({
+      browserName: 'MiniBrowser', 'webkitgtk:browserOptions': { binary: MINIBROWSER, args: ['--automation'] },
+    }).build();
+    this.version = 'WebKitGTK ' + (await this.driver.getCapabilities()).get('browserVersion');
+    await this.driver.manage().setTimeouts({ script: 60000, pageLoad: 60000 });
     this.window = (await run('xdotool', ['search', '--sync', '--onlyvisible', '--class', 'MiniBrowser'],
                              { env: this.env })).stdout.trim().split('\n')[0];
     await this.resize(width, height);
   }
 
-  async request(method, path, body) {
-    const r = await fetch(this.base + path, {
-      method, headers: { 'content-type': 'application/json; charset=utf-8' },
-      body: body === undefined ? undefined : JSON.stringify(body),
-    });
-    const answer = await r.json();
-    if (answer.value && answer.value.error)
-      throw new Error(`WebKitWebDriver ${method} ${path}: ${answer.value.error}: ${answer.value.message}`);
-    return answer.value;
-  }
-
   async open(url) {
-    await this.request('POST', this.session + '/url', { url });
+    await this.driver.get(url);
     await this.collect();
   }
 
   async reload() {
-    await this.request('POST', this.session + '/refresh', {});
+    await this.driver.navigate().refresh();
     await this.collect();
   }
 
   async collect() {
-    await this.request('POST', this.session + '/execute/sync', { script: COLLECTOR, args: [] });
+    await this.driver.executeScript(COLLECTOR);
   }
 
   // Runs `fn` in the page; a promise it returns is awaited.
@@ -330,28 +313,27 @@ class WebKit {
     const script = `const done = arguments[arguments.length - 1];
       Promise.resolve().then(() => (${fn}).apply(null, Array.prototype.slice.call(arguments, 0, -1)))
         .then((v) => done({ value: v === undefined ? null : v }), (e) => done({ error: String(e && e.stack || e) }));`;
-    const r = await this.request('POST', this.session + '/execute/async', { script, args });
+    const r = await this.driver.executeAsyncScript(script, ...args);
     if (r.error)
       throw new Error('in the page: ' + r.error);
     return r.value;
   }
 
-  async actions(list) {
-    await this.request('POST', this.session + '/actions', { actions: list });
-    await this.request('DELETE', this.session + '/actions');
+  // Each gesture on its own, nothing left pressed after it.
+  async actions(make) {
+    const actions = this.driver.actions({ async: true });
+    await make(actions).perform();
+    await actions.clear();
   }
 
   click(x, y) {
-    return this.actions([{
-      type: 'pointer', id: 'mouse', parameters: { pointerType: 'mouse' },
-      actions: [{ type: 'pointerMove', x: Math.round(x), y: Math.round(y), origin: 'viewport', duration: 0 },
-                { type: 'pointerDown', button: 0 }, { type: 'pointerUp', button: 0 }],
-    }]);
+    return this.actions((a) => a.move({ x: Math.round(x), y: Math.round(y), origin: Origin.VIEWPORT, duration: 0 })
+      .press().release());
   }
 
   press(key) {
     const value = KEYS[key] || key;
-    return this.actions([{ type: 'key', id: 'keys', actions: [{ type: 'keyDown', value }, { type: 'keyUp', value }] }]);
+    return this.actions((a) => a.keyDown(value).keyUp(value));
   }
 
   metrics() {
@@ -364,11 +346,11 @@ class WebKit {
   async resize(width, height) {
     this.view = { width, height };
     for (let i = 0; i < 4; i++) {
-      const rect = await this.request('GET', this.session + '/window/rect');
+      const rect = await this.driver.manage().window().getRect();
       const m = await this.metrics();
       if (m.innerWidth === width && m.innerHeight === height)
         return;
-      await this.request('POST', this.session + '/window/rect', {
+      await this.driver.manage().window().setRect({
         x: 0, y: 0, width: rect.width + width - m.innerWidth, height: rect.height + height - m.innerHeight,
       });
       await sleep(100);
@@ -396,8 +378,7 @@ class WebKit {
   }
 
   async screenshot() {
-    const png = await this.request('GET', this.session + '/screenshot');
-    return decodePng(Buffer.from(png, 'base64'));
+    return decodePng(Buffer.from(await this.driver.takeScreenshot(), 'base64'));
   }
 
   async problems() {
@@ -453,10 +434,10 @@ class WebKit {
 
   async close() {
     try {
-      if (this.session)
-        await this.request('DELETE', this.session).catch(() => {});
+      if (this.driver)
+        await this.driver.quit().catch(() => {});
     } finally {
-      await stopped(this.driver);
+      await stopped(this.server);
       if (this.x)
         await stopped(this.x.process);
       rmSync(this.home, { recursive: true, force: true, maxRetries: 5 });
