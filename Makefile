@@ -68,7 +68,7 @@ bench: deps build
 	./bench/run-benchmarks $(BUILD)
 
 # The browser version's first-figure and click times in headless chromium.
-bench-web: web
+bench-web: build web
 	./tests/web/run-browser-tests.sh --install
 	node bench/web_timing.mjs $(BUILD_WEB)/godojoken.html
 

@@ -9,13 +9,6 @@
 
 namespace godo {
 
-namespace {
-
-// QLineEdit keeps this much room inside its contents on either side.
-constexpr int kLineEditMargin = 2;
-
-} // namespace
-
 int fieldWidthNeeded(const QFont& font, const QString& text)
 {
     // The text's advance or its ink, whichever reaches further on each side,

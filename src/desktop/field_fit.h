@@ -12,6 +12,10 @@ class QLineEdit;
 
 namespace godo {
 
+// QLineEdit keeps this much room inside its contents on either side of its
+// text.
+inline constexpr int kLineEditMargin = 2;
+
 // No narrower than this: below it the letters start to look squeezed.
 inline constexpr int kMinFieldStretch = 80;
 

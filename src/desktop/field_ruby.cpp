@@ -21,9 +21,6 @@ const QString kPlainDelegateName = QStringLiteral("plainEntries");
 constexpr int kRubyRoom = 5;
 constexpr qreal kFieldScale = kMinRubyBaseScale;
 
-// QLineEdit keeps this much room inside its contents on either side.
-constexpr int kLineEditMargin = 2;
-
 // Paints the readings of the field's text over it, where the line edit
 // draws the text; it takes no input.
 class FieldReadings final : public QWidget {

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Runs scripts/make-screenshots into a temporary folder and checks that it
-# writes the seven pictures of the lesson, each the size of the window.
-# usage: check_screenshots.sh SCRIPT BUILD_DIR
+# writes the seven pictures of the lesson, each the size of the window, as
+# the program that writes the lesson's tables gives it.
+# usage: check_screenshots.sh SCRIPT BUILD_DIR LESSON_TABLES
 set -euo pipefail
 
 script=$1
 build=$2
+window=$("$3" | python3 -c 'import json, sys; w = json.load(sys.stdin)["window"]; print("%dx%d" % (w["width"], w["height"]))')
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
 
@@ -20,8 +22,8 @@ for name in step1-start step2-katei step3-turned step4-conclusion step5-sankaku 
     continue
   fi
   size=$(identify -format '%wx%h' "$file")
-  if [ "$size" != 746x524 ]; then
-    echo "$name.png is $size, not 746x524"
+  if [ "$size" != "$window" ]; then
+    echo "$name.png is $size, not $window"
     status=1
   fi
 done

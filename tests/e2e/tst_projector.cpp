@@ -7,6 +7,7 @@
 #include "lesson_app.h"
 #include "x_server.h"
 
+#include "lesson/layout.h"
 #include "lesson/support.h"
 #include "lesson/texts.h"
 
@@ -78,17 +79,18 @@ void TestProjector::windowFitsTheScreen_data()
     QTest::addColumn<QSize>("screen");
     QTest::addColumn<QRect>("workArea"); // null: the whole screen
     QTest::addColumn<QString>("userFactor");
-    QTest::addColumn<QSize>("window");
+    // The scale the program chooses: the window is the layout's size times it.
+    QTest::addColumn<double>("factor");
 
-    QTest::newRow("1920x1080: 2") << QSize(1920, 1080) << QRect() << QString() << QSize(1492, 1048);
+    QTest::newRow("1920x1080: 2") << QSize(1920, 1080) << QRect() << QString() << 2.0;
     QTest::newRow("1920x1080 with a 40-px panel: 1.75")
-        << QSize(1920, 1080) << QRect(0, 0, 1920, 1040) << QString() << QSize(1306, 917);
-    QTest::newRow("1366x768: 1.25") << QSize(1366, 768) << QRect() << QString() << QSize(933, 655);
-    QTest::newRow("1280x800: 1.5") << QSize(1280, 800) << QRect() << QString() << QSize(1119, 786);
-    QTest::newRow("1024x768: 1.25") << QSize(1024, 768) << QRect() << QString() << QSize(933, 655);
-    QTest::newRow("800x600: 1") << QSize(800, 600) << QRect() << QString() << QSize(746, 524);
+        << QSize(1920, 1080) << QRect(0, 0, 1920, 1040) << QString() << 1.75;
+    QTest::newRow("1366x768: 1.25") << QSize(1366, 768) << QRect() << QString() << 1.25;
+    QTest::newRow("1280x800: 1.5") << QSize(1280, 800) << QRect() << QString() << 1.5;
+    QTest::newRow("1024x768: 1.25") << QSize(1024, 768) << QRect() << QString() << 1.25;
+    QTest::newRow("800x600: 1") << QSize(800, 600) << QRect() << QString() << 1.0;
     QTest::newRow("1920x1080, the user's 1.5 wins")
-        << QSize(1920, 1080) << QRect() << QStringLiteral("1.5") << QSize(1119, 786);
+        << QSize(1920, 1080) << QRect() << QStringLiteral("1.5") << 1.5;
 }
 
 void TestProjector::windowFitsTheScreen()
@@ -96,7 +98,9 @@ void TestProjector::windowFitsTheScreen()
     QFETCH(QSize, screen);
     QFETCH(QRect, workArea);
     QFETCH(QString, userFactor);
-    QFETCH(QSize, window);
+    QFETCH(double, factor);
+    const QSize window(qRound(godo::twipsToPixels(godo::windowLayout().width) * factor),
+                       qRound(godo::twipsToPixels(godo::windowLayout().height) * factor));
     try {
         const XvfbServer server(screen);
         if (!workArea.isNull())
@@ -108,7 +112,7 @@ void TestProjector::windowFitsTheScreen()
         QCOMPARE(app.geometry().size(), window);
         const QRect free = workArea.isNull() ? QRect(QPoint(0, 0), screen) : workArea;
         QVERIFY2(free.contains(app.geometry()), "the window leaves the screen's free area");
-        QCOMPARE(app.title(), QStringLiteral(u"三角形の合同条件の使い方(q.Sorano)"));
+        QCOMPARE(app.title(), QString::fromUtf16(godo::texts::kCaption.data(), qsizetype(godo::texts::kCaption.size())));
         // Run again under the same process: nothing but the window is left.
         QCOMPARE(app.errorOutput(), QString());
     } catch (const std::exception& e) {

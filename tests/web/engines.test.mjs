@@ -191,6 +191,8 @@ async function fitsAt([width, height], url, selector) {
 // The check itself can fail: a window of fixed size fits no view.
 test(`${ENGINE}: the fit check refuses a window that does not follow the view`, async () => {
   await engine.open(FIXED);
+  await engine.evaluate(({ width, height }) => Object.assign(document.getElementById('lesson').style,
+    { width: width + 'px', height: height + 'px' }), lessonTables().window);
   for (const size of fitCases(ENGINE))
     assert.notDeepEqual(await fitsAt(size, FIXED, '#lesson'), [], size.join(' × '));
   await engine.resize(1366, 768);
@@ -302,8 +304,9 @@ async function blendedAcrossLineL() {
     return { x: r.x + 3000 * k, y: r.y + 2000 * k, half: 60 * k, innerWidth };
   });
   const k = shot.width / at.innerWidth;
+  const { white, cyan } = await figureColours(engine);
   return blendedAcross(shot, Math.round(at.x * k), Math.floor((at.y - at.half) * k), Math.ceil((at.y + at.half) * k),
-                       [255, 255, 255], [0, 128, 128]);
+                       white, cyan);
 }
 
 // What "200 %" is in each engine (engines.mjs says), and the figure drawn at

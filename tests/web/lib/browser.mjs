@@ -6,6 +6,7 @@ import { mkdtempSync, rmSync, existsSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import puppeteer from 'puppeteer-core';
+import { lessonTables } from './pupil.mjs';
 
 export const CHROMIUM = process.env.GODO_CHROMIUM || '/usr/bin/chromium';
 
@@ -25,7 +26,7 @@ export async function launch(extraFlags = []) {
     userDataDir: profile,
     args: [...FLAGS, ...extraFlags],
     // The window's own size: the page shows it at one CSS pixel to its pixel.
-    defaultViewport: { width: 746, height: 524, deviceScaleFactor: 1 },
+    defaultViewport: { ...lessonTables().window, deviceScaleFactor: 1 },
   });
   const close = browser.close.bind(browser);
   browser.close = async () => {

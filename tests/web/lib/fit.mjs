@@ -1,10 +1,12 @@
 // The lesson's window fitted to the view: as large as the view allows at its
-// own ratio of 746:524, centred, with nothing to scroll. Read from the page
+// own ratio, centred, with nothing to scroll. Read from the page
 // and checked here, so that the same check runs in every engine.
 
 import { WEBKIT_MIN_WIDTH } from './engines.mjs';
+import { lessonTables } from './pupil.mjs';
 
-export const RATIO = 746 / 524;
+const { width, height } = lessonTables().window;
+const RATIO = width / height;
 
 // The views of a projector, two laptops, a tablet either way up and a phone
 // (CSS px). MiniBrowser's window cannot be narrower than WEBKIT_MIN_WIDTH:
@@ -51,7 +53,7 @@ export function fitProblems(m, tolerance = 1) {
 // How many device pixels down a column of a screenshot, from y0 to y1, are
 // neither of the two colours of a line and its ground: the blur of a line
 // stretched rather than drawn at its size.
-export function blendedAcross(shot, x, y0, y1, line = [0, 0, 0], ground = [0, 128, 128], tolerance = 24) {
+export function blendedAcross(shot, x, y0, y1, line, ground, tolerance = 24) {
   const is = (p, c) => p.every((v, i) => Math.abs(v - c[i]) <= tolerance);
   let n = 0;
   for (let y = y0; y <= y1; y++) {

@@ -4,7 +4,7 @@
 import { join, resolve, dirname } from 'node:path';
 import { fileURLToPath, pathToFileURL } from 'node:url';
 import { decodePng } from './images.mjs';
-import { pagePupil } from './pupil.mjs';
+import { lessonTables, pagePupil } from './pupil.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 // The shipped page, and the test build's beside it: the same page from a
@@ -112,5 +112,5 @@ export function near(actual, expected, tolerance = 8) {
 // read from the core.
 export async function figureColours(page) {
   const { pens } = (await colourSchemes(page)).find((s) => s.name === 'standard');
-  return { cyan: pens[3], white: pens[15], red: pens[12], blue: pens[9], green: pens[10], yellow: pens[14] };
+  return Object.fromEntries(Object.entries(lessonTables().pens).map(([name, pen]) => [name, pens[pen]]));
 }

@@ -4,14 +4,17 @@
 // object of engines.mjs (evaluate, click at a point, press, screenshot).
 
 import { execFileSync } from 'node:child_process';
+import { dirname, resolve } from 'node:path';
+import { fileURLToPath } from 'node:url';
 
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
+const here = dirname(fileURLToPath(import.meta.url));
 
+// Also the window's size in pixels: { window: { width, height }, ... }.
+let tables;
 export function lessonTables() {
-  const tool = process.env.GODO_LESSON_ROWS;
-  if (!tool)
-    throw new Error('GODO_LESSON_ROWS names the program that writes the lesson\'s tables');
-  return JSON.parse(execFileSync(tool, { encoding: 'utf8' }));
+  const tool = process.env.GODO_LESSON_TABLES || resolve(here, '../../../build/tests/web/lesson_tables');
+  return tables ??= JSON.parse(execFileSync(tool, { encoding: 'utf8' }));
 }
 
 export async function waitIn(engine, fn, what = String(fn)) {

@@ -1,9 +1,13 @@
 // The lesson's tables as JSON on standard output, each row's steps read into
-// single actions, for the walks of the page in each browser engine: the same
-// rows the window's code and the Qt window are walked through.
+// single actions, for the walks of the page in each browser engine (the same
+// rows the window's code and the Qt window are walked through), and the
+// window's size in pixels and the figure's pens by name, for the checks of
+// the page's and the screenshots' sizes and colours.
 
 #include "core/lesson_rows.h"
 #include "core/pupil.h"
+#include "draw/palette.h"
+#include "lesson/layout.h"
 #include "lesson/utf.h"
 #include "web/json_text.h"
 
@@ -57,6 +61,23 @@ int main()
     JsonText j;
     bool ok = true;
     j.out += '{';
+    j.key("window");
+    j.out += '{';
+    member(j, "width", godo::twipsToPixels(godo::windowLayout().width));
+    j.key("height");
+    j.integer(godo::twipsToPixels(godo::windowLayout().height));
+    j.out += "},";
+    // The figure's pens by the colour they have in the standard scheme.
+    j.key("pens");
+    j.out += '{';
+    member(j, "cyan", godo::kBackground);
+    member(j, "blue", godo::kLightBlue);
+    member(j, "green", godo::kLightGreen);
+    member(j, "red", godo::kLightRed);
+    member(j, "yellow", godo::kLightYellow);
+    j.key("white");
+    j.integer(godo::kBrightWhite);
+    j.out += "},";
     j.key("controls");
     j.array(godo::test::kLessonControls, [&j](const char* name) { j.text(std::string_view(name)); });
     j.out += ',';
