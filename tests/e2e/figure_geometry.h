@@ -1,8 +1,10 @@
 #pragma once
 // Where the marks of the figure must appear, in twips on the picture area,
-// worked out here from the construction itself: the fixed points, the
+// worked out here from the construction: the core's fixed points, the
 // crossings Ｐ and Ｑ of line ｎ as the lesson tabulates them, and plain
 // geometry (bisectors, mid-points) for the marks.
+
+#include "model/figure_state.h"
 
 #include <QLineF>
 #include <QPointF>
@@ -15,14 +17,22 @@
 
 namespace godo::test::geometry {
 
-inline constexpr QPointF M{4500, 4000};
-inline constexpr QPointF A{7000, 2000};
-inline constexpr QPointF B{2000, 6000};
-inline constexpr double Yl = 2000; // line ｌ
-inline constexpr double Ym = 6000; // line ｍ
-
-// Degrees to radians the way the lesson does it: 3.14 / 180 as a float.
-inline const float dToR = static_cast<float>(3.14 / 180.0);
+// The construction as the core's state holds it at the start.
+inline const FigureState& start()
+{
+    static const FigureState s = [] {
+        FigureState f;
+        f.reset();
+        return f;
+    }();
+    return s;
+}
+inline const QPointF M(start().Mx, start().My);
+inline const QPointF A(start().Ax, start().Yl);
+inline const QPointF B(start().Bx, start().Ym);
+inline const double Yl = start().Yl; // line ｌ
+inline const double Ym = start().Ym; // line ｍ
+inline const float dToR = start().dToR;
 
 struct Crossings {
     int kakudo;

@@ -9,11 +9,11 @@ import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { launch } from './lib/browser.mjs';
-import { openLesson, click, drawingVersion, screenshotColours, pixel, near, colourSchemes, toLastStep, SHIPPED_URL,
+import { openLesson, click, state, drawingVersion, screenshotColours, pixel, near, colourSchemes, toLastStep, SHIPPED_URL,
          PAGE_URL, WEB_DIR } from './lib/lesson.mjs';
 import { decodePng } from './lib/images.mjs';
 import { serve } from './lib/serve.mjs';
-import { onLineN } from './lib/geometry.mjs';
+import { construction } from './lib/geometry.mjs';
 
 // The core's layout as the page reads it (its own suite checks it against
 // the layout table): each control's box in pixels and its text.
@@ -217,7 +217,7 @@ for (const [label, hash, media, expected, window, font = 'standard'] of SCHEME_R
     const at = async (point) => (await screenshotColours(p, [point]))[0];
     assert.deepEqual(await pixel(p, 8000, 7000), s.picture, 'picture area');
     assert.ok(near(await pixel(p, 3000, 2000), s.pens[15]), 'line ｌ');
-    assert.ok(near(await pixel(p, ...onLineN(35, 1500)), s.pens[12]), 'line ｎ');
+    assert.ok(near(await pixel(p, ...construction(await state(p)).onLineN(35, 1500)), s.pens[12]), 'line ｎ');
     if (window) {
       const c = (name) => LAYOUT.controls.find((x) => x.name === name);
       const [gamen, godo, command1] = [c('gamen'), c('godo'), c('Command1')];

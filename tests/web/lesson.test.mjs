@@ -6,7 +6,7 @@ import { test, before, after } from 'node:test';
 import assert from 'node:assert/strict';
 import { launch } from './lib/browser.mjs';
 import { openLesson, click, state, enabled, fieldText, pixel, countColour, near, figureColours } from './lib/lesson.mjs';
-import { A, B, M, onLineN, between, crossings } from './lib/geometry.mjs';
+import { construction, between, crossings } from './lib/geometry.mjs';
 
 const UNLOCKED = ['hidari', 'migi', 'keturon', 'sankaku', 'henkaku', 'godo'];
 const unlocked = async (page) => {
@@ -19,10 +19,11 @@ const unlocked = async (page) => {
 // The figure as the page holds it: every element with every attribute.
 const figureImage = (page) => page.$eval('#gamen svg', (s) => s.outerHTML);
 
-let browser, page, startImage, colours;
+let browser, page, startImage, colours, A, B, M, onLineN;
 before(async () => {
   browser = await launch();
   page = await openLesson(browser);
+  ({ A, B, M, onLineN } = construction(await state(page)));
   startImage = await figureImage(page);
   colours = await figureColours(page);
 });

@@ -1,13 +1,15 @@
 // The lesson's tables as JSON on standard output, each row's steps read into
 // single actions, for the walks of the page in each browser engine (the same
 // rows the window's code and the Qt window are walked through), and the
-// window's size in pixels and the figure's pens by name, for the checks of
-// the page's and the screenshots' sizes and colours.
+// window's size in pixels, the figure's pens by name and where ｎ crosses ｌ
+// and ｍ, for the checks of the page's and the screenshots' sizes, colours and
+// places.
 
 #include "core/lesson_rows.h"
 #include "core/pupil.h"
 #include "draw/palette.h"
 #include "lesson/layout.h"
+#include "model/figure_state.h"
 #include "lesson/utf.h"
 #include "web/json_text.h"
 
@@ -78,6 +80,22 @@ int main()
     j.key("white");
     j.integer(godo::kBrightWhite);
     j.out += "},";
+    // Ｐ and Ｑ at every angle of ｎ that crosses ｌ and ｍ, by the native
+    // core's rule, for the walks that turn it further than the tables do.
+    j.key("crossings");
+    j.out += '{';
+    godo::FigureState s;
+    s.reset();
+    for (s.kakudo = 5; s.kakudo <= 170; s.kakudo += 5) {
+        if (!godo::nCrossesLAndM(s))
+            continue;
+        j.key(std::to_string(s.kakudo));
+        std::vector<int> pq{godo::intersectionX(s, s.Yl), godo::intersectionX(s, s.Ym)};
+        j.array(pq, [&j](int x) { j.integer(x); });
+        j.out += ',';
+    }
+    j.out.back() = '}';
+    j.out += ',';
     j.key("controls");
     j.array(godo::test::kLessonControls, [&j](const char* name) { j.text(std::string_view(name)); });
     j.out += ',';
