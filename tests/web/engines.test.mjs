@@ -16,6 +16,7 @@ import { fitCases, measureFit, fitProblems, blendedAcross } from './lib/fit.mjs'
 import { PAGE_URL, WEB_DIR, SHIPPED_DIR, SHIPPED_URL, figureColours } from './lib/lesson.mjs';
 import { serve } from './lib/serve.mjs';
 import { lessonTables, pagePupil, walkRows, waitIn } from './lib/pupil.mjs';
+import { crossings } from './lib/geometry.mjs';
 
 const ENGINE = process.env.GODO_ENGINE || process.argv[2];
 assert.ok(ENGINES.includes(ENGINE), 'GODO_ENGINE names one of ' + ENGINES.join(', '));
@@ -119,12 +120,16 @@ test(`${ENGINE}: the lesson's tables by real clicks and keys`, async () => {
 
 // What only the screen shows: the hypothesis's ticks in their pen's colour,
 // and none left after 「最初」.
-test(`${ENGINE}: the ticks of the hypothesis show, and 「最初」 takes them away`, async () => {
+test(`${ENGINE}: the ticks of the hypothesis show, ｎ turns, and 「最初」 takes the ticks away`, async () => {
   await openLesson();
   const yellow = (await figureColours(engine)).yellow;
   assert.equal(await countInShot('#gamen', yellow), 0, 'no yellow before 「仮定」');
   await clickOn('katei');
   assert.ok(await countInShot('#gamen', yellow) > 20, 'the ticks in yellow');
+  // One turn, to an angle the tables pass by: Ｐ and Ｑ where the native core puts them.
+  await clickOn('migi');
+  const s = await state();
+  assert.deepEqual([s.kakudo, s.Px, s.Qx], [40, ...Object.values(crossings(40))]);
   await clickOn('saisyo');
   // A loaded WebKit may hand over the frame before the one that shows it.
   let left = await countInShot('#gamen', yellow);
