@@ -48,10 +48,10 @@ QComboBox* Form1Driver::list() const { return qobject_cast<QComboBox*>(control("
 
 bool Form1Driver::click(const QString& name)
 {
-    QPushButton* b = button(name);
-    if (!b)
+    QWidget* w = control(name);
+    if (!w)
         return false;
-    QTest::mouseClick(b, Qt::LeftButton);
+    QTest::mouseClick(w, Qt::LeftButton);
     return true;
 }
 

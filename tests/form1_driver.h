@@ -39,7 +39,7 @@ public:
     QPushButton* button(const QString& name) const;
     QComboBox* list() const;
 
-    // Mouse click in the middle of a push button.
+    // Mouse click in the middle of a control.
     bool click(const QString& name);
     // Opens the list and clicks its entry (1-based, as the list is numbered).
     bool pickEntry(int entry);

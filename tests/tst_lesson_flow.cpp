@@ -26,10 +26,30 @@ const QString kPmQm = QStringLiteral(u"ＰＭ＝ＱＭ");
 const QString kAngles = QStringLiteral(u"∠APM＝∠BQM");
 const QString kCaption = QStringLiteral(u"三角形の合同条件の使い方(q.Sorano)");
 
-// The whole lesson up to the congruence condition, at 55 degrees with ＰＭ＝ＱＭ.
-const QStringList kWholeLesson = {"katei", "migi*4", "pick:3", "sankaku", "henkaku", "godo"};
-
 QStringList operator+(const QStringList& a, const char* step) { return a + QStringList{step}; }
+
+// The shared tables' rows, by index, so that each runs as a row of its own.
+template <class Rows>
+void rowsByIndex(const Rows& rows)
+{
+    QTest::addColumn<int>("row");
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        QTest::newRow(rows[i].name) << int(i);
+}
+
+std::size_t rowIndex()
+{
+    QFETCH(int, row);
+    return std::size_t(row);
+}
+
+QStringList toSteps(const std::vector<std::string>& steps)
+{
+    QStringList out;
+    for (const std::string& s : steps)
+        out << QString::fromStdString(s);
+    return out;
+}
 
 bool alwaysOn(const Form1Driver& d)
 {
@@ -52,8 +72,8 @@ private slots:
     void typedText();
     void restart_equalsFirstStart_data();
     void restart_equalsFirstStart();
-    void disabledControl_data();
-    void disabledControl();
+    void nothing_data();
+    void nothing();
     void printing_withoutPrinter_data();
     void printing_withoutPrinter();
     void overflow_data();
@@ -205,31 +225,18 @@ void TestLessonFlow::typedText()
     QCOMPARE(d.enabledFlags(), QStringLiteral("1111100"));
 }
 
-void TestLessonFlow::restart_equalsFirstStart_data()
-{
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QString>("typed");
-    QTest::newRow("everything on, at 170") << kWholeLesson + "migi*23" << QString();
-    QTest::newRow("everything on, at 0, text typed")
-        << kWholeLesson + "hidari*11" << QStringLiteral(u"ＡＰ＝");
-    QTest::newRow("everything on, conclusion taken back") << kWholeLesson + "pick:1" << QString();
-}
+void TestLessonFlow::restart_equalsFirstStart_data() { rowsByIndex(restartRows()); }
 
 void TestLessonFlow::restart_equalsFirstStart()
 {
-    QFETCH(QStringList, steps);
-    QFETCH(QString, typed);
     Form1Driver used;
-    QVERIFY(used.run(steps));
-    if (!typed.isEmpty())
-        QVERIFY(used.typeIntoField(typed));
-    QVERIFY(used.click("saisyo"));
+    QVERIFY(used.run(toSteps(restartRows()[rowIndex()].steps) + "saisyo"));
 
     Form1Driver fresh;
     QVERIFY2(used.state() == fresh.state(),
              qPrintable(describe(used.state()) + " / " + describe(fresh.state())));
-    QCOMPARE(used.state().Px, 1647);
-    QCOMPARE(used.state().Qx, 7353);
+    QCOMPARE(used.state().Px, lessonRows().front().Px);
+    QCOMPARE(used.state().Qx, lessonRows().front().Qx);
     QCOMPARE(used.form().windowTitle(), kCaption);
     QCOMPARE(used.list()->currentText(), kHeading);
     QCOMPARE(used.list()->currentIndex(), fresh.list()->currentIndex());
@@ -239,41 +246,30 @@ void TestLessonFlow::restart_equalsFirstStart()
     QVERIFY(used.picture() == fresh.picture());
 }
 
-void TestLessonFlow::disabledControl_data()
-{
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("hidari after load") << QStringList{} << "hidari";
-    QTest::newRow("migi after load") << QStringList{} << "migi";
-    QTest::newRow("keturon after katei") << QStringList{"katei"} << "keturon";
-    QTest::newRow("sankaku after turning") << QStringList{"katei", "migi"} << "sankaku";
-    QTest::newRow("sankaku after entry 1") << QStringList{"katei", "migi", "down", "up"}
-                                           << "sankaku";
-    QTest::newRow("henkaku after a conclusion") << QStringList{"katei", "migi", "down"}
-                                                << "henkaku";
-    QTest::newRow("godo after sankaku") << QStringList{"katei", "migi", "down", "sankaku"}
-                                        << "godo";
-}
+void TestLessonFlow::nothing_data() { rowsByIndex(nothingRows()); }
 
-void TestLessonFlow::disabledControl()
+void TestLessonFlow::nothing()
 {
-    QFETCH(QStringList, steps);
-    QFETCH(QString, name);
+    const NothingRow& r = nothingRows()[rowIndex()];
     Form1Driver d;
-    QVERIFY(d.run(steps));
-    QWidget* target = d.control(name);
-    QVERIFY(!target->isEnabled());
+    QVERIFY(d.run(toSteps(r.steps)));
     const FigureState before = d.state();
     const QString flags = d.enabledFlags();
     const QImage picture = d.picture();
 
-    QTest::mouseClick(target, Qt::LeftButton);
-    if (auto* box = qobject_cast<QComboBox*>(target)) {
-        QTest::keyClick(box, Qt::Key_Down);
-        QTest::keyClick(box, Qt::Key_Up);
-        QVERIFY(!box->view()->isVisible());
+    QWidget* target = d.control(QString::fromStdString(r.then));
+    if (target && !target->isEnabled()) {
+        // A disabled control, with the mouse and the keys it would take.
+        QTest::mouseClick(target, Qt::LeftButton);
+        if (auto* box = qobject_cast<QComboBox*>(target)) {
+            QTest::keyClick(box, Qt::Key_Down);
+            QTest::keyClick(box, Qt::Key_Up);
+            QVERIFY(!box->view()->isVisible());
+        } else {
+            QTest::keyClick(target, Qt::Key_Space);
+        }
     } else {
-        QTest::keyClick(target, Qt::Key_Space);
+        QVERIFY(d.run({QString::fromStdString(r.then)}));
     }
     QVERIFY2(d.state() == before, qPrintable(describe(d.state())));
     QCOMPARE(d.enabledFlags(), flags);
@@ -285,7 +281,7 @@ void TestLessonFlow::printing_withoutPrinter_data()
     QTest::addColumn<QStringList>("steps");
     QTest::newRow("after load") << QStringList{};
     QTest::newRow("after turning") << QStringList{"katei", "hidari*2"};
-    QTest::newRow("whole lesson") << kWholeLesson;
+    QTest::newRow("whole lesson") << toSteps(wholeLessonAnd({}));
 }
 
 void TestLessonFlow::printing_withoutPrinter()
@@ -312,74 +308,37 @@ void TestLessonFlow::printing_withoutPrinter()
     QVERIFY(alwaysOn(d));
 }
 
-void TestLessonFlow::overflow_data()
-{
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<QString>("field");     // forced out of range
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("repair");    // "restore" the field, or the button that restarts
-    QTest::addColumn<int>("kakudoAfterError");
-    QTest::addColumn<int>("fHenkakuAfterError");
-    QTest::addColumn<QString>("flagsAfterError");
-    QTest::addColumn<int>("kakudoAfterRepair");
-    QTest::addColumn<int>("fHenkakuAfterRepair");
-    QTest::addColumn<QString>("flagsAfterRepair");
-
-    // Ｍ's label sits at Mx + 100: the erase pass stops there, before the turn.
-    QTest::newRow("Mx + 100 in the erase pass")
-        << QStringList{"katei"} << "Mx" << 32700 << "migi" << "restore"
-        << 35 << 0 << "1110000" << 40 << 0 << "1111000";
-    // ｎ's far end is at kakudo + 180: the erase pass stops, kakudo − 5 is not taken.
-    QTest::newRow("kakudo + 180 in the erase pass")
-        << QStringList{"katei"} << "kakudo" << 32767 << "hidari" << "saisyo"
-        << 32767 << 0 << "1110000" << 35 << 0 << "1000000";
-    // The equal-angle marks need Ax − Mx: the switch is on when the draw pass
-    // stops, the enabling of godo after it is not done.
-    QTest::newRow("Ax - Mx in the draw pass")
-        << QStringList{"katei", "migi*4", "pick:3", "sankaku"} << "Ax" << -32620 << "henkaku"
-        << "restore" << 55 << 1 << "1111110" << 55 << 0 << "1111111";
-}
+void TestLessonFlow::overflow_data() { rowsByIndex(overflowRows()); }
 
 void TestLessonFlow::overflow()
 {
-    QFETCH(QStringList, steps);
-    QFETCH(QString, field);
-    QFETCH(int, value);
-    QFETCH(QString, button);
-    QFETCH(QString, repair);
+    const OverflowRow& r = overflowRows()[rowIndex()];
     Form1Driver d;
-    QVERIFY(d.run(steps));
+    QVERIFY(d.run(toSteps(r.steps)));
 
     FigureState& s = d.form().stateForTesting();
-    int16_t FigureState::*member = field == "Mx" ? &FigureState::Mx
-                                 : field == "Ax" ? &FigureState::Ax
-                                                 : &FigureState::kakudo;
-    const int16_t sane = s.*member;
-    s.*member = static_cast<int16_t>(value);
+    const int16_t sane = s.*r.field;
+    s.*r.field = r.value;
 
-    QVERIFY(d.click(button));
+    QVERIFY(d.click(r.button));
     const QList<QMessageBox*> boxes = d.messageBoxes();
     QCOMPARE(boxes.size(), 1);
     QVERIFY(boxes.first()->isVisible());
-    QVERIFY2(boxes.first()->text().contains(QStringLiteral(u"オーバーフロー")),
-             qPrintable(boxes.first()->text()));
-    QTEST(int(d.state().kakudo), "kakudoAfterError");
-    QTEST(int(d.state().fHenkaku), "fHenkakuAfterError");
-    QTEST(d.enabledFlags(), "flagsAfterError");
+    QVERIFY2(boxes.first()->text().contains(toQString(texts::kOverflow)), qPrintable(boxes.first()->text()));
+    QCOMPARE(int(d.state().kakudo), r.kakudoAfterError);
+    QCOMPARE(int(d.state().fHenkaku), r.fHenkakuAfterError);
+    QCOMPARE(d.enabledFlags(), QString::fromLatin1(r.flagsAfterError));
     d.closeMessageBoxes();
 
-    if (repair == "restore") {
-        d.form().stateForTesting().*member = sane;
-        QVERIFY(d.click(button));
-    } else {
-        QVERIFY(d.click(repair));
-    }
+    const bool restore = std::string_view(r.repair) == "restore";
+    if (restore)
+        d.form().stateForTesting().*r.field = sane;
+    QVERIFY(d.click(restore ? r.button : r.repair));
     QVERIFY(d.messageBoxes().isEmpty());
-    QTEST(int(d.state().kakudo), "kakudoAfterRepair");
-    QTEST(int(d.state().fHenkaku), "fHenkakuAfterRepair");
-    QTEST(d.enabledFlags(), "flagsAfterRepair");
-    if (repair != "restore") {
+    QCOMPARE(int(d.state().kakudo), r.kakudoAfterRepair);
+    QCOMPARE(int(d.state().fHenkaku), r.fHenkakuAfterRepair);
+    QCOMPARE(d.enabledFlags(), QString::fromLatin1(r.flagsAfterRepair));
+    if (!restore) {
         // The lesson goes on from the restart.
         QVERIFY(d.run({"katei", "hidari"}));
         QCOMPARE(d.state().kakudo, 30);

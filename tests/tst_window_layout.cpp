@@ -72,9 +72,6 @@ void layoutTable()
     }
 }
 
-// Twips to the pixel at 96 dpi; each edge is rounded on its own.
-int pixels(int twips) { return static_cast<int>(std::lround(double(twips) / kTwipsPerPixel)); }
-
 QString shownText(QWidget* w)
 {
     if (auto* b = qobject_cast<QPushButton*>(w))
@@ -145,10 +142,10 @@ void TestWindowLayout::geometry()
     QVERIFY(w);
     // Measured in the window: the turning buttons stand in a group of their own.
     const QRect g(w->mapTo(&d_->form(), QPoint(0, 0)), w->size());
-    QCOMPARE(g.x(), pixels(left));
-    QCOMPARE(g.y(), pixels(top));
-    QCOMPARE(g.x() + g.width(), pixels(left + width));
-    QCOMPARE(g.y() + g.height(), pixels(top + height));
+    QCOMPARE(g.x(), twipsToPixels(left));
+    QCOMPARE(g.y(), twipsToPixels(top));
+    QCOMPARE(g.x() + g.width(), twipsToPixels(left + width));
+    QCOMPARE(g.y() + g.height(), twipsToPixels(top + height));
 }
 
 void TestWindowLayout::geometry_command1InPixels()

@@ -1,9 +1,15 @@
 #pragma once
 // The lesson as a pupil walks it, step by step: after each walk, the state,
-// the field of the list and the enabled flags. The window's code is walked
-// through this table on a fake face, and the Qt window through its widgets.
+// the field of the list and the enabled flags; the turning bounds; restarts;
+// the steps that must change nothing; the forced overflows. The window's code
+// is walked through these tables on a fake face, the Qt window through its
+// widgets, and the page in each browser engine through the lesson and
+// turning tables.
 
 #include "lesson/texts.h"
+#include "model/figure_state.h"
+
+#include <cstdint>
 
 #include <string>
 #include <string_view>
@@ -101,6 +107,92 @@ inline const std::vector<TurningRow>& turningRows()
         {"8 x hidari", "hidari", 8, 0, -18164, 27164},
         {"27 x migi", "migi", 27, 170, 15796, -6796},
         {"28 x migi", "migi", 28, 170, 15796, -6796},
+    };
+    return rows;
+}
+
+// The whole lesson up to the congruence condition, at 55 degrees with ＰＭ＝ＱＭ.
+inline std::vector<std::string> wholeLessonAnd(std::vector<std::string> more)
+{
+    std::vector<std::string> steps = {"katei", "migi*4", "pick:3", "sankaku", "henkaku", "godo"};
+    steps.insert(steps.end(), more.begin(), more.end());
+    return steps;
+}
+
+// Walks after which 「最初」 must give what the first start gave.
+struct RestartRow {
+    const char* name;
+    std::vector<std::string> steps;
+};
+
+inline const std::vector<RestartRow>& restartRows()
+{
+    static const std::vector<RestartRow> rows = {
+        {"everything_on_at_170", wholeLessonAnd({"migi*23"})},
+        {"at_0_text_typed", wholeLessonAnd({"hidari*11", "type:ＡＰ＝"})},
+        {"conclusion_taken_back", wholeLessonAnd({"pick:1"})},
+    };
+    return rows;
+}
+
+// After `steps`, the step `then` must change neither the state, the enabled
+// flags nor the figure: a disabled control, a key at an end of the list,
+// typing, or what is not a button.
+struct NothingRow {
+    const char* name;
+    std::vector<std::string> steps;
+    std::string then;
+};
+
+inline const std::vector<NothingRow>& nothingRows()
+{
+    static const std::vector<NothingRow> rows = {
+        {"hidari_after_load", {}, "hidari"},
+        {"migi_after_load", {}, "migi"},
+        {"list_after_katei", {"katei"}, "down"},
+        {"sankaku_after_turning", {"katei", "migi"}, "sankaku"},
+        {"sankaku_after_entry_1", {"katei", "migi", "down", "up"}, "sankaku"},
+        {"henkaku_after_a_conclusion", {"katei", "migi", "down"}, "henkaku"},
+        {"godo_after_sankaku", {"katei", "migi", "down", "sankaku"}, "godo"},
+        {"up_at_the_first_entry", {"katei", "migi"}, "up"},
+        {"down_at_the_last_entry", {"katei", "migi", "pick:4"}, "down"},
+        {"typing_a_conclusion", {"katei", "migi"}, "type:ＡＰ＝ＢＱ"},
+        {"gamen", {"katei"}, "gamen"},
+        {"Label1", {"katei"}, "Label1"},
+        {"Label3", {"katei"}, "Label3"},
+    };
+    return rows;
+}
+
+// A field of the state forced out of range before a click: the handler stops
+// with the overflow message, and the lesson goes on once the field is sane
+// again or after 「最初」.
+struct OverflowRow {
+    const char* name;
+    std::vector<std::string> steps;
+    int16_t FigureState::*field;
+    int16_t value;
+    const char* button;
+    const char* repair; // "restore" the field, or the button that restarts
+    int kakudoAfterError, fHenkakuAfterError;
+    const char* flagsAfterError;
+    int kakudoAfterRepair, fHenkakuAfterRepair;
+    const char* flagsAfterRepair;
+};
+
+inline const std::vector<OverflowRow>& overflowRows()
+{
+    static const std::vector<OverflowRow> rows = {
+        // Ｍ's label sits at Mx + 100: the erase pass stops there, before the turn.
+        {"Mx_plus_100_in_the_erase_pass", {"katei"}, &FigureState::Mx, 32700, "migi", "restore",
+         35, 0, "1110000", 40, 0, "1111000"},
+        // ｎ's far end is at kakudo + 180: the erase pass stops, kakudo − 5 is not taken.
+        {"kakudo_plus_180_in_the_erase_pass", {"katei"}, &FigureState::kakudo, 32767, "hidari", "saisyo",
+         32767, 0, "1110000", 35, 0, "1000000"},
+        // The equal-angle marks need Ax − Mx: the switch is on when the draw
+        // pass stops, and the enabling of godo after it is not done.
+        {"Ax_minus_Mx_in_the_draw_pass", {"katei", "migi*4", "pick:3", "sankaku"}, &FigureState::Ax, -32620,
+         "henkaku", "restore", 55, 1, "1111110", 55, 0, "1111111"},
     };
     return rows;
 }

@@ -17,14 +17,6 @@ using namespace godo::test;
 
 namespace {
 
-const std::vector<std::string> kWholeLesson = {"katei", "migi*4", "pick:3", "sankaku", "henkaku", "godo"};
-
-std::vector<std::string> operator+(std::vector<std::string> a, const std::vector<std::string>& b)
-{
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
 template <typename Row>
 std::string rowName(const testing::TestParamInfo<Row>& info)
 {
@@ -90,21 +82,17 @@ INSTANTIATE_TEST_SUITE_P(Bounds, Turning, testing::ValuesIn(turningRows()), rowN
 
 // --- restart -----------------------------------------------------------------
 
-struct RestartRow {
-    const char* name;
-    std::vector<std::string> steps;
-};
-
 class Restart : public testing::TestWithParam<RestartRow> {};
 
 TEST_P(Restart, equalsTheFirstStart)
 {
     LessonDriver used;
-    ASSERT_TRUE(used.run(GetParam().steps + std::vector<std::string>{"saisyo"}));
+    ASSERT_TRUE(used.run(GetParam().steps));
+    ASSERT_TRUE(used.run({"saisyo"}));
     LessonDriver fresh;
     EXPECT_TRUE(used.form.state() == fresh.form.state());
-    EXPECT_EQ(used.form.state().Px, 1647);
-    EXPECT_EQ(used.form.state().Qx, 7353);
+    EXPECT_EQ(used.form.state().Px, lessonRows().front().Px);
+    EXPECT_EQ(used.form.state().Qx, lessonRows().front().Qx);
     EXPECT_TRUE(used.face.field == texts::kConclusionHeading);
     EXPECT_EQ(used.face.entry, 0);
     EXPECT_TRUE(used.face.enabledFlags == fresh.face.enabledFlags);
@@ -112,19 +100,9 @@ TEST_P(Restart, equalsTheFirstStart)
     EXPECT_TRUE(used.face.description == fresh.face.description);
 }
 
-INSTANTIATE_TEST_SUITE_P(From, Restart,
-                         testing::Values(RestartRow{"everything_on_at_170", kWholeLesson + std::vector<std::string>{"migi*23"}},
-                                         RestartRow{"at_0_text_typed", kWholeLesson + std::vector<std::string>{"hidari*11", "type:ＡＰ＝"}},
-                                         RestartRow{"conclusion_taken_back", kWholeLesson + std::vector<std::string>{"pick:1"}}),
-                         rowName<RestartRow>);
+INSTANTIATE_TEST_SUITE_P(From, Restart, testing::ValuesIn(restartRows()), rowName<RestartRow>);
 
 // --- what runs nothing ---------------------------------------------------------
-
-struct NothingRow {
-    const char* name;
-    std::vector<std::string> steps;
-    std::string then; // a step that must change nothing
-};
 
 class Nothing : public testing::TestWithParam<NothingRow> {};
 
@@ -144,20 +122,7 @@ TEST_P(Nothing, changesNeitherStateNorFigure)
     EXPECT_EQ(d.face.list.generation(), generation);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Steps, Nothing,
-    testing::Values(NothingRow{"hidari_after_load", {}, "hidari"}, NothingRow{"migi_after_load", {}, "migi"},
-                    NothingRow{"list_after_katei", {"katei"}, "down"},
-                    NothingRow{"sankaku_after_turning", {"katei", "migi"}, "sankaku"},
-                    NothingRow{"sankaku_after_entry_1", {"katei", "migi", "down", "up"}, "sankaku"},
-                    NothingRow{"henkaku_after_a_conclusion", {"katei", "migi", "down"}, "henkaku"},
-                    NothingRow{"godo_after_sankaku", {"katei", "migi", "down", "sankaku"}, "godo"},
-                    NothingRow{"up_at_the_first_entry", {"katei", "migi"}, "up"},
-                    NothingRow{"down_at_the_last_entry", {"katei", "migi", "pick:4"}, "down"},
-                    NothingRow{"typing_a_conclusion", {"katei", "migi"}, "type:ＡＰ＝ＢＱ"},
-                    NothingRow{"gamen", {"katei"}, "gamen"}, NothingRow{"Label1", {"katei"}, "Label1"},
-                    NothingRow{"Label3", {"katei"}, "Label3"}),
-    rowName<NothingRow>);
+INSTANTIATE_TEST_SUITE_P(Steps, Nothing, testing::ValuesIn(nothingRows()), rowName<NothingRow>);
 
 TEST(Typing, theNextChoiceDecidesTheConclusion)
 {
@@ -174,7 +139,7 @@ TEST(Typing, theNextChoiceDecidesTheConclusion)
 TEST(Printing, makesTheFigureThePictureAndChangesNothing)
 {
     LessonDriver d;
-    ASSERT_TRUE(d.run(kWholeLesson));
+    ASSERT_TRUE(d.run(wholeLessonAnd({})));
     const FigureState before = d.form.state();
     const auto flags = d.face.enabledFlags;
     for (int time = 1; time <= 2; ++time) {
@@ -218,19 +183,6 @@ TEST(Owari, endsTheProgramAndChangesNothing)
 
 // --- the error boundary ----------------------------------------------------------
 
-struct OverflowRow {
-    const char* name;
-    std::vector<std::string> steps;
-    int16_t FigureState::*field; // forced out of range
-    int16_t value;
-    const char* button;
-    const char* repair; // "restore" the field, or the button that restarts
-    int kakudoAfterError, fHenkakuAfterError;
-    const char* flagsAfterError;
-    int kakudoAfterRepair, fHenkakuAfterRepair;
-    const char* flagsAfterRepair;
-};
-
 class Overflow : public testing::TestWithParam<OverflowRow> {};
 
 TEST_P(Overflow, stopsTheHandlerAndTheLessonGoesOn)
@@ -261,20 +213,7 @@ TEST_P(Overflow, stopsTheHandlerAndTheLessonGoesOn)
     EXPECT_EQ(d.flags(), r.flagsAfterRepair);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Forced, Overflow,
-    testing::Values(
-        // Ｍ's label sits at Mx + 100: the erase pass stops there, before the turn.
-        OverflowRow{"Mx_plus_100_in_the_erase_pass", {"katei"}, &FigureState::Mx, 32700, "migi", "restore",
-                    35, 0, "1110000", 40, 0, "1111000"},
-        // ｎ's far end is at kakudo + 180: the erase pass stops, kakudo − 5 is not taken.
-        OverflowRow{"kakudo_plus_180_in_the_erase_pass", {"katei"}, &FigureState::kakudo, 32767, "hidari",
-                    "saisyo", 32767, 0, "1110000", 35, 0, "1000000"},
-        // The equal-angle marks need Ax − Mx: the switch is on when the draw
-        // pass stops, and the enabling of godo after it is not done.
-        OverflowRow{"Ax_minus_Mx_in_the_draw_pass", {"katei", "migi*4", "pick:3", "sankaku"}, &FigureState::Ax,
-                    -32620, "henkaku", "restore", 55, 1, "1111110", 55, 0, "1111111"}),
-    rowName<OverflowRow>);
+INSTANTIATE_TEST_SUITE_P(Forced, Overflow, testing::ValuesIn(overflowRows()), rowName<OverflowRow>);
 
 TEST(ErrorBoundary, anUnexpectedErrorIsNamedInTheMessage)
 {

@@ -37,17 +37,14 @@ inline const Place Label1 = placeOf(Control::Label1);
 inline const Place Label3 = placeOf(Control::Label3);
 } // namespace places
 
-// The control's box in window pixels.
+// The control's box in window pixels, each edge rounded as the window's own.
 inline QRect pixelRect(const Place& p)
 {
-    return QRect(QPoint(p.left / kTwipsPerPixel, p.top / kTwipsPerPixel),
-                 QPoint((p.left + p.width) / kTwipsPerPixel - 1, (p.top + p.height) / kTwipsPerPixel - 1));
+    return QRect(QPoint(twipsToPixels(p.left), twipsToPixels(p.top)),
+                 QPoint(twipsToPixels(p.left + p.width) - 1, twipsToPixels(p.top + p.height) - 1));
 }
 
 // The middle of the control, in window pixels.
-inline QPoint centre(const Place& p)
-{
-    return QPoint((p.left + p.width / 2) / kTwipsPerPixel, (p.top + p.height / 2) / kTwipsPerPixel);
-}
+inline QPoint centre(const Place& p) { return pixelRect(p).center(); }
 
 } // namespace godo::test
