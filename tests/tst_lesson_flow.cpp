@@ -82,88 +82,44 @@ private slots:
     void owari_closesWindow();
 };
 
-void TestLessonFlow::lesson_data()
-{
-    QTest::addColumn<QStringList>("steps");
-    QTest::addColumn<int>("kakudo");
-    QTest::addColumn<int>("fKatei");
-    QTest::addColumn<int>("fSankaku");
-    QTest::addColumn<int>("fHenkaku");
-    QTest::addColumn<int>("fGodo");
-    QTest::addColumn<int>("nKeturon");
-    QTest::addColumn<int>("Px");
-    QTest::addColumn<int>("Qx");
-    QTest::addColumn<QString>("field");
-    // Enabled flags of katei, hidari, migi, keturon, sankaku, henkaku, godo.
-    QTest::addColumn<QString>("flags");
-
-    // The same walks as the window's code is tested with, here through the
-    // real widgets: clicks, keys on the closed list, clicks in the open list.
-    for (const godo::test::LessonRow& r : godo::test::lessonRows()) {
-        QStringList steps;
-        for (const std::string& step : r.steps)
-            steps << QString::fromStdString(step);
-        QTest::newRow(r.name) << steps << r.kakudo << r.fKatei << r.fSankaku << r.fHenkaku << r.fGodo
-                              << r.nKeturon << r.Px << r.Qx << toQString(r.field) << QString::fromLatin1(r.flags);
-    }
-}
+// The same walks as the window's code is tested with, here through the real
+// widgets: clicks, keys on the closed list, clicks in the open list.
+void TestLessonFlow::lesson_data() { rowsByIndex(lessonRows()); }
 
 void TestLessonFlow::lesson()
 {
-    QFETCH(QStringList, steps);
+    const LessonRow& r = lessonRows()[rowIndex()];
     Form1Driver d;
-    QVERIFY(d.run(steps));
+    QVERIFY(d.run(toSteps(r.steps)));
     const FigureState& s = d.state();
-    QFETCH(int, kakudo);
-    QFETCH(int, fKatei);
-    QFETCH(int, fSankaku);
-    QFETCH(int, fHenkaku);
-    QFETCH(int, fGodo);
-    QFETCH(int, nKeturon);
-    QFETCH(int, Px);
-    QFETCH(int, Qx);
-    QFETCH(QString, field);
-    QFETCH(QString, flags);
-    QCOMPARE(s.kakudo, kakudo);
-    QCOMPARE(s.fKatei, fKatei);
-    QCOMPARE(s.fSankaku, fSankaku);
-    QCOMPARE(s.fHenkaku, fHenkaku);
-    QCOMPARE(s.fGodo, fGodo);
-    QCOMPARE(s.nKeturon, nKeturon);
-    QCOMPARE(s.Px, Px);
-    QCOMPARE(s.Qx, Qx);
-    QCOMPARE(d.list()->currentText(), field);
-    QCOMPARE(d.enabledFlags(), flags);
+    QCOMPARE(s.kakudo, r.kakudo);
+    QCOMPARE(s.fKatei, r.fKatei);
+    QCOMPARE(s.fSankaku, r.fSankaku);
+    QCOMPARE(s.fHenkaku, r.fHenkaku);
+    QCOMPARE(s.fGodo, r.fGodo);
+    QCOMPARE(s.nKeturon, r.nKeturon);
+    QCOMPARE(s.Px, r.Px);
+    QCOMPARE(s.Qx, r.Qx);
+    QCOMPARE(d.list()->currentText(), toQString(r.field));
+    QCOMPARE(d.enabledFlags(), QString::fromLatin1(r.flags));
     QVERIFY(alwaysOn(d));
     QVERIFY(d.messageBoxes().isEmpty());
 }
 
-void TestLessonFlow::turning_data()
-{
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<int>("clicks");
-    QTest::addColumn<int>("kakudo");
-    QTest::addColumn<int>("Px");
-    QTest::addColumn<int>("Qx");
-    for (const godo::test::TurningRow& r : godo::test::turningRows())
-        QTest::newRow(r.name) << QString::fromLatin1(r.button) << r.clicks << r.kakudo << r.Px << r.Qx;
-}
+void TestLessonFlow::turning_data() { rowsByIndex(turningRows()); }
 
 void TestLessonFlow::turning()
 {
-    QFETCH(QString, button);
-    QFETCH(int, clicks);
-    QFETCH(int, kakudo);
-    QFETCH(int, Px);
-    QFETCH(int, Qx);
+    const TurningRow& r = turningRows()[rowIndex()];
+    const QString button = QString::fromLatin1(r.button);
     Form1Driver d;
-    QVERIFY(d.run({"katei", QStringLiteral("%1*%2").arg(button).arg(clicks - 1)}));
+    QVERIFY(d.run({"katei", QStringLiteral("%1*%2").arg(button).arg(r.clicks - 1)}));
     // The last click enables the list again, also when its step is taken back.
     d.list()->setEnabled(false);
     QVERIFY(d.click(button));
-    QCOMPARE(d.state().kakudo, kakudo);
-    QCOMPARE(d.state().Px, Px);
-    QCOMPARE(d.state().Qx, Qx);
+    QCOMPARE(d.state().kakudo, r.kakudo);
+    QCOMPARE(d.state().Px, r.Px);
+    QCOMPARE(d.state().Qx, r.Qx);
     QVERIFY(d.list()->isEnabled());
     QCOMPARE(d.enabledFlags(), QStringLiteral("1111000"));
 }
