@@ -111,6 +111,12 @@ inline const std::vector<TurningRow>& turningRows()
     return rows;
 }
 
+// A turning row as steps: 「仮定」, then the button as often as the row says.
+inline std::vector<std::string> turningSteps(const TurningRow& r)
+{
+    return {"katei", std::string(r.button) + "*" + std::to_string(r.clicks)};
+}
+
 // The whole lesson up to the congruence condition, at 55 degrees with ＰＭ＝ＱＭ.
 inline std::vector<std::string> wholeLessonAnd(std::vector<std::string> more)
 {

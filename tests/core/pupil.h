@@ -19,6 +19,8 @@ struct PupilAction {
     int entry = 0;       // Choose: 1-based, as the list is numbered
     std::string key;     // Key: "ArrowDown" or "ArrowUp", as browsers name them
     std::string text;    // Type: UTF-8
+
+    bool operator==(const PupilAction&) const = default;
 };
 
 // The steps as single actions; false for a step that is none of the above.

@@ -1,15 +1,24 @@
 // The real program on a real X server: a whole lesson driven with the real
 // pointer and keyboard at the places of the controls, and after each step the
 // screen checked where the pupil would look. The steps build on each other in
-// the order of the lesson, so the test functions run as one story.
+// the order of the lesson, so the test functions run as one story. Then the
+// lesson's tables, each row's figure on the screen against what the window's
+// code draws for the same steps.
 
 #include "control_places.h"
+#include "fake_face.h"
+#include "lesson_rows.h"
 #include "figure_geometry.h"
 #include "lesson_app.h"
 #include "picture_probe.h"
 #include "x_server.h"
 
+#include "desktop/figure_painter.h"
+#include "desktop/fonts.h"
+#include "draw/figure.h"
+
 #include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -319,6 +328,53 @@ int labelPixels(const Picture& picture, const QRectF& cell)
 
 } // namespace
 
+// A pupil's hands on the real window through the X server, with the same
+// steps taken on the window's code on a fake face: what it draws there is
+// what the screen must show once the window has caught up. The actions go
+// out one after the other without waiting for the screen, as a quick pupil's
+// do; only opening the list waits, for its window.
+class PupilOnX final : public Pupil {
+public:
+    explicit PupilOnX(LessonApp& app) : app_(app) {}
+
+    LessonDriver core;
+
+    bool click(const std::string& control) override
+    {
+        for (const godo::ControlLayout& c : godo::windowLayout().controls)
+            if (c.name == control) {
+                app_.tools().click(app_.geometry().topLeft() + centre(placeOf(c.id)));
+                return core.click(control);
+            }
+        return false;
+    }
+    bool choose(int entry) override
+    {
+        const auto before = core.face.list.ops();
+        if (!core.choose(entry))
+            return false;
+        app_.chooseFromList(entry - 1, nullptr, core.face.list.ops() == before ? Expect::NoChange : Expect::Change);
+        return true;
+    }
+    bool key(const std::string& key) override
+    {
+        const QRect box = pixelRect(places::keturon);
+        app_.tools().click(app_.geometry().topLeft() + QPoint(box.left() + 20, box.center().y()));
+        app_.tools().key(key == "ArrowDown" ? QStringLiteral("Down") : QStringLiteral("Up"));
+        return core.key(key);
+    }
+    bool type(const std::string&) override { return false; }
+
+    // The figure the window's code drew, as the window renders it.
+    QImage expected(QSize inside) const
+    {
+        return godo::renderFigure(core.face.list.ops(), inside, 1.0, godo::japaneseFont(godo::kFigurePoints, false));
+    }
+
+private:
+    LessonApp& app_;
+};
+
 class E2eTest : public QObject {
     Q_OBJECT
 
@@ -349,6 +405,8 @@ private slots:
     void withoutDisplayItSaysSoAndFails();
     void helperReportsAProgramThatEnds_data();
     void helperReportsAProgramThatEnds();
+
+    void lessonTables();
 
 private:
     std::unique_ptr<XvfbServer> server_;
@@ -687,5 +745,54 @@ void E2eTest::helperReportsAProgramThatEnds()
     QVERIFY2(clock.elapsed() < 5000, qPrintable(QStringLiteral("noticed after %1 ms").arg(clock.elapsed())));
 }
 
-QTEST_GUILESS_MAIN(E2eTest)
+// The lesson's and the turning table's rows, on a window of their own. A row
+// whose steps begin with everything done since the last 「最初」 goes on from
+// there; any other starts again with 「最初」.
+void E2eTest::lessonTables()
+{
+    std::unique_ptr<XvfbServer> server;
+    std::unique_ptr<LessonApp> app;
+    STEP(server = std::make_unique<XvfbServer>());
+    STEP(app = std::make_unique<LessonApp>(*server, kProgram));
+    PupilOnX pupil(*app);
+    std::vector<std::pair<std::string, std::vector<std::string>>> rows;
+    for (const LessonRow& r : lessonRows())
+        rows.emplace_back(r.name, r.steps);
+    for (const TurningRow& r : turningRows())
+        rows.emplace_back(r.name, turningSteps(r));
+
+    std::vector<PupilAction> done;
+    for (const auto& [name, steps] : rows) {
+        std::vector<PupilAction> actions;
+        QVERIFY(toActions(steps, actions));
+        std::size_t from = done.size();
+        if (actions.size() < done.size() || !std::equal(done.begin(), done.end(), actions.begin())) {
+            STEP(QVERIFY(pupil.click("saisyo")));
+            from = 0;
+        }
+        for (std::size_t i = from; i < actions.size(); ++i)
+            STEP(QVERIFY2(pupil.act(actions[i]), name.c_str()));
+        done = actions;
+
+        // The screen catches up within the change timeout.
+        QImage shown;
+        STEP(shown = Picture(app->grab()).image());
+        const QImage expected = pupil.expected(shown.size()).convertToFormat(shown.format());
+        QElapsedTimer clock;
+        clock.start();
+        while (shown != expected && clock.elapsed() < 5000)
+            STEP(shown = Picture(app->grab()).image());
+        QVERIFY2(shown == expected, name.c_str());
+    }
+}
+
+// Drawing the expected figures needs the toolkit's fonts, on no screen of its
+// own; the program under test gets the X server's environment.
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    E2eTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_e2e.moc"

@@ -126,7 +126,7 @@ int main()
         j.key("name");
         j.text(std::string_view(r.name));
         j.out += ',';
-        ok = actions(j, {"katei", std::string(r.button) + "*" + std::to_string(r.clicks)}) && ok;
+        ok = actions(j, godo::test::turningSteps(r)) && ok;
         member(j, "kakudo", r.kakudo);
         member(j, "Px", r.Px);
         j.key("Qx");
