@@ -14,6 +14,7 @@ import { openLesson, click, state, drawingVersion, screenshotColours, pixel, nea
 import { decodePng } from './lib/images.mjs';
 import { serve } from './lib/serve.mjs';
 import { construction } from './lib/geometry.mjs';
+import { lessonTables } from './lib/pupil.mjs';
 
 // The core's layout as the page reads it (its own suite checks it against
 // the layout table): each control's box in pixels and its text.
@@ -29,12 +30,13 @@ before(async () => {
 });
 after(async () => browser && browser.close());
 
-test('the window is 746 × 524 CSS pixels of olive, the title is the caption', async () => {
+test('the window is the layout\'s size in CSS pixels, in its colour, the title is the caption', async () => {
   const box = await (await page.$('#lesson')).boundingBox();
   assert.deepEqual([box.width, box.height], [LAYOUT.width, LAYOUT.height]);
   // Between the picture area and the window's edge, and below the buttons.
-  const points = [[3, 3], [740, 518], [700, 330]];
-  assert.deepEqual(await screenshotColours(page, points), points.map(() => [128, 128, 0]));
+  const points = [[3, 3], [LAYOUT.width - 6, LAYOUT.height - 6], [700, 330]];
+  const { window } = (await colourSchemes(page)).find((x) => x.name === 'standard');
+  assert.deepEqual(await screenshotColours(page, points), points.map(() => window));
   assert.equal(await page.title(), CAPTION);
 });
 
@@ -358,7 +360,7 @@ test('the figure copied by Ctrl+C: a PNG on the clipboard; in the list\'s field 
 // Ruby at the last step, in both faces and four views: every reading shown
 // whole inside the window, inside its own control (a label may use the room
 // above it), and over no other control.
-const RUBY_VIEWS = [[746, 524], [1366, 768], [1920, 1080], [390, 844]];
+const RUBY_VIEWS = [Object.values(lessonTables().window), [1366, 768], [1920, 1080], [390, 844]];
 for (const font of ['standard', 'ud']) {
   test(`ruby, ${font} face: every reading whole, in its own control and over no other, in every view`, async () => {
     const context = await browser.createBrowserContext();
