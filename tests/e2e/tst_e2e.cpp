@@ -363,7 +363,12 @@ public:
         app_.tools().key(key == "ArrowDown" ? QStringLiteral("Down") : QStringLiteral("Up"));
         return core.key(key);
     }
-    bool type(const std::string&) override { return false; }
+    // The tables type only on the faces that read the field back.
+    bool type(const std::string&) override
+    {
+        qWarning("typing is not driven on X");
+        return false;
+    }
 
     // The figure the window's code drew, as the window renders it.
     QImage expected(QSize inside) const
