@@ -60,25 +60,28 @@ bool LessonDriver::type(const std::string& text)
     return true;
 }
 
+const ControlLayout* controlNamed(std::string_view name)
+{
+    for (const ControlLayout& c : windowLayout().controls)
+        if (c.name == name)
+            return &c;
+    std::fprintf(stderr, "no control named %.*s\n", static_cast<int>(name.size()), name.data());
+    return nullptr;
+}
+
 bool LessonDriver::click(const std::string& control)
 {
-    for (const ControlLayout& c : windowLayout().controls) {
-        if (c.name == control) {
-            form.clicked(c.id);
-            return true;
-        }
-    }
-    std::fprintf(stderr, "no control named %s\n", control.c_str());
-    return false;
+    const ControlLayout* c = controlNamed(control);
+    if (c)
+        form.clicked(c->id);
+    return c;
 }
 
 std::string LessonDriver::flags() const
 {
     std::string out;
     for (const char* name : kLessonControls)
-        for (const ControlLayout& c : windowLayout().controls)
-            if (c.name == name)
-                out += face.isEnabled(c.id) ? '1' : '0';
+        out += face.isEnabled(controlNamed(name)->id) ? '1' : '0';
     return out;
 }
 

@@ -7,11 +7,13 @@
 #include "draw/display_list.h"
 #include "lesson/face.h"
 #include "lesson/form1.h"
+#include "lesson/layout.h"
 #include "pupil.h"
 
 #include <array>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace godo::test {
@@ -44,6 +46,9 @@ public:
     void end() override { ++ends; }
     void showMessage(std::u16string_view m) override { messages.emplace_back(m); }
 };
+
+// The layout's control of that name; null, said on stderr, when there is none.
+const ControlLayout* controlNamed(std::string_view name);
 
 // A lesson on the fake face, walked by the steps of the lesson's tables.
 // The list plays a closed combo box: a key steps to the next or previous

@@ -341,12 +341,10 @@ public:
 
     bool click(const std::string& control) override
     {
-        for (const godo::ControlLayout& c : godo::windowLayout().controls)
-            if (c.name == control) {
-                app_.tools().click(app_.geometry().topLeft() + centre(placeOf(c.id)));
-                return core.click(control);
-            }
-        return false;
+        const godo::ControlLayout* c = controlNamed(control);
+        if (c)
+            app_.tools().click(app_.geometry().topLeft() + centre(placeOf(c->id)));
+        return c && core.click(control);
     }
     bool choose(int entry) override
     {

@@ -9,51 +9,62 @@
 #include "core/pupil.h"
 #include "draw/palette.h"
 #include "lesson/layout.h"
-#include "model/figure_state.h"
 #include "lesson/utf.h"
+#include "model/figure_state.h"
 #include "web/json_text.h"
 
 #include <cstdio>
-#include <initializer_list>
-#include <utility>
 
 namespace {
 
 using godo::web::JsonText;
 using godo::test::PupilAction;
 
-void member(JsonText& j, const char* name, long value)
-{
-    j.key(name);
-    j.integer(value);
-    j.out += ',';
-}
+// One JSON object's members, each written after its name as it comes.
+class Members {
+public:
+    explicit Members(JsonText& j) : j_(j) { j_.out += '{'; }
+    ~Members() { j_.out += '}'; }
+    JsonText& operator[](std::string_view name)
+    {
+        if (!first_)
+            j_.out += ',';
+        first_ = false;
+        j_.key(name);
+        return j_;
+    }
 
-bool actions(JsonText& j, const std::vector<std::string>& steps)
+private:
+    JsonText& j_;
+    bool first_ = true;
+};
+
+// A row's name, its steps as actions and where ｎ stands after them.
+template <class Row>
+bool row(Members& m, const Row& r, const std::vector<std::string>& steps)
 {
     std::vector<PupilAction> list;
-    if (!godo::test::toActions(steps, list))
-        return false;
-    j.key("actions");
+    const bool ok = godo::test::toActions(steps, list);
+    m["name"].text(std::string_view(r.name));
+    JsonText& j = m["actions"];
     j.array(list, [&j](const PupilAction& a) {
-        static constexpr const char* kinds[] = {"click", "choose", "key", "type"};
-        j.out += '{';
-        j.key("kind");
-        j.text(std::string_view(kinds[static_cast<int>(a.kind)]));
-        j.out += ',';
-        j.key("control");
-        j.text(std::string_view(a.control));
-        j.out += ',';
-        member(j, "entry", a.entry);
-        j.key("key");
-        j.text(std::string_view(a.key));
-        j.out += ',';
-        j.key("text");
-        j.text(std::u16string_view(godo::toUtf16(a.text)));
-        j.out += '}';
+        using Kind = PupilAction::Kind;
+        static constexpr std::string_view kinds[] = {"click", "choose", "key", "type"};
+        Members action(j);
+        action["kind"].text(kinds[static_cast<int>(a.kind)]);
+        if (a.kind == Kind::Click)
+            action["control"].text(std::string_view(a.control));
+        else if (a.kind == Kind::Choose)
+            action["entry"].integer(a.entry);
+        else if (a.kind == Kind::Key)
+            action["key"].text(std::string_view(a.key));
+        else
+            action["text"].text(std::u16string_view(godo::toUtf16(a.text)));
     });
-    j.out += ',';
-    return true;
+    m["kakudo"].integer(r.kakudo);
+    m["Px"].integer(r.Px);
+    m["Qx"].integer(r.Qx);
+    return ok;
 }
 
 } // namespace
@@ -62,78 +73,55 @@ int main()
 {
     JsonText j;
     bool ok = true;
-    j.out += '{';
-    j.key("window");
-    j.out += '{';
-    member(j, "width", godo::twipsToPixels(godo::windowLayout().width));
-    j.key("height");
-    j.integer(godo::twipsToPixels(godo::windowLayout().height));
-    j.out += "},";
-    // The figure's pens by the colour they have in the standard scheme.
-    j.key("pens");
-    j.out += '{';
-    member(j, "cyan", godo::kBackground);
-    member(j, "blue", godo::kLightBlue);
-    member(j, "green", godo::kLightGreen);
-    member(j, "red", godo::kLightRed);
-    member(j, "yellow", godo::kLightYellow);
-    j.key("white");
-    j.integer(godo::kBrightWhite);
-    j.out += "},";
-    // Ｐ and Ｑ at every angle of ｎ that crosses ｌ and ｍ, by the native
-    // core's rule, for the walks that turn it further than the tables do.
-    j.key("crossings");
-    j.out += '{';
-    godo::FigureState s;
-    s.reset();
-    for (s.kakudo = 5; s.kakudo <= 170; s.kakudo += 5) {
-        if (!godo::nCrossesLAndM(s))
-            continue;
-        j.key(std::to_string(s.kakudo));
-        std::vector<int> pq{godo::intersectionX(s, s.Yl), godo::intersectionX(s, s.Ym)};
-        j.array(pq, [&j](int x) { j.integer(x); });
-        j.out += ',';
+    {
+        Members tables(j);
+        {
+            Members window(tables["window"]);
+            window["width"].integer(godo::twipsToPixels(godo::windowLayout().width));
+            window["height"].integer(godo::twipsToPixels(godo::windowLayout().height));
+        }
+        {
+            // The figure's pens by the colour they have in the standard scheme.
+            Members pens(tables["pens"]);
+            pens["cyan"].integer(godo::kBackground);
+            pens["blue"].integer(godo::kLightBlue);
+            pens["green"].integer(godo::kLightGreen);
+            pens["red"].integer(godo::kLightRed);
+            pens["yellow"].integer(godo::kLightYellow);
+            pens["white"].integer(godo::kBrightWhite);
+        }
+        {
+            // Ｐ and Ｑ at every angle of ｎ that crosses ｌ and ｍ, by the
+            // native core's rule, for the walks that turn it further than the
+            // tables do.
+            Members crossings(tables["crossings"]);
+            godo::FigureState s;
+            s.reset();
+            for (s.kakudo = 5; s.kakudo <= 170; s.kakudo += 5)
+                if (godo::nCrossesLAndM(s))
+                    crossings[std::to_string(s.kakudo)].array(
+                        std::vector<int>{godo::intersectionX(s, s.Yl), godo::intersectionX(s, s.Ym)},
+                        [&j](int x) { j.integer(x); });
+        }
+        tables["controls"].array(godo::test::kLessonControls,
+                                 [&j](const char* name) { j.text(std::string_view(name)); });
+        tables["lesson"].array(godo::test::lessonRows(), [&](const godo::test::LessonRow& r) {
+            Members m(j);
+            ok = row(m, r, r.steps) && ok;
+            m["fKatei"].integer(r.fKatei);
+            m["fSankaku"].integer(r.fSankaku);
+            m["fHenkaku"].integer(r.fHenkaku);
+            m["fGodo"].integer(r.fGodo);
+            m["nKeturon"].integer(r.nKeturon);
+            m["field"].text(r.field);
+            m["flags"].text(std::string_view(r.flags));
+        });
+        tables["turning"].array(godo::test::turningRows(), [&](const godo::test::TurningRow& r) {
+            Members m(j);
+            ok = row(m, r, godo::test::turningSteps(r)) && ok;
+        });
     }
-    j.out.back() = '}';
-    j.out += ',';
-    j.key("controls");
-    j.array(godo::test::kLessonControls, [&j](const char* name) { j.text(std::string_view(name)); });
-    j.out += ',';
-    j.key("lesson");
-    j.array(godo::test::lessonRows(), [&](const godo::test::LessonRow& r) {
-        j.out += '{';
-        j.key("name");
-        j.text(std::string_view(r.name));
-        j.out += ',';
-        ok = actions(j, r.steps) && ok;
-        using Field = std::pair<const char*, int>;
-        for (const auto& [name, value] : std::initializer_list<Field>{{"kakudo", r.kakudo}, {"fKatei", r.fKatei},
-                                          {"fSankaku", r.fSankaku}, {"fHenkaku", r.fHenkaku},
-                                          {"fGodo", r.fGodo}, {"nKeturon", r.nKeturon}, {"Px", r.Px},
-                                          {"Qx", r.Qx}})
-            member(j, name, value);
-        j.key("field");
-        j.text(r.field);
-        j.out += ',';
-        j.key("flags");
-        j.text(std::string_view(r.flags));
-        j.out += '}';
-    });
-    j.out += ',';
-    j.key("turning");
-    j.array(godo::test::turningRows(), [&](const godo::test::TurningRow& r) {
-        j.out += '{';
-        j.key("name");
-        j.text(std::string_view(r.name));
-        j.out += ',';
-        ok = actions(j, godo::test::turningSteps(r)) && ok;
-        member(j, "kakudo", r.kakudo);
-        member(j, "Px", r.Px);
-        j.key("Qx");
-        j.integer(r.Qx);
-        j.out += '}';
-    });
-    j.out += "}\n";
+    j.out += '\n';
     std::fwrite(j.out.data(), 1, j.out.size(), stdout);
     return ok ? 0 : 1;
 }

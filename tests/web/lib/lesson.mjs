@@ -36,7 +36,6 @@ const pupilOf = (page) => page.pupil ??= pagePupil({
   evaluate: (...args) => page.evaluate(...args),
   click: (x, y) => page.mouse.click(x, y),
   press: (key) => page.keyboard.press(key),
-  screenshot: async () => decodePng(Buffer.from(await page.screenshot())),
 });
 export const state = (page) => pupilOf(page).state();
 export const drawingVersion = (page) => page.evaluate(() => godojoken.lesson.face.drawingVersion());

@@ -1,7 +1,7 @@
 // The lesson's tables, as the core's tests hold them (the rows the window's
 // code and the Qt window are walked through, their steps already read into
 // single actions), and a pupil's hands on the page in any engine: an engine
-// object of engines.mjs (evaluate, click at a point, press, screenshot).
+// object of engines.mjs (evaluate, click at a point, press).
 
 import { execFileSync } from 'node:child_process';
 import { dirname, resolve } from 'node:path';
@@ -64,17 +64,6 @@ export function pagePupil(engine) {
       })),
     }), names),
     enabled: async (name) => (await pupil.shown([name])).enabled[name],
-    // The screen's colour at a point of the figure, given in twips.
-    async pixel(x, y) {
-      const at = await engine.evaluate((px, py) => {
-        const s = document.querySelector('#gamen svg');
-        const r = s.getBoundingClientRect(), k = r.width / s.viewBox.baseVal.width;
-        return [r.left + px * k, r.top + py * k, innerWidth];
-      }, x, y);
-      const shot = await engine.screenshot();
-      const dpr = shot.width / at[2];
-      return shot.at(Math.floor(at[0] * dpr), Math.floor(at[1] * dpr));
-    },
   };
   return pupil;
 }
